@@ -1,0 +1,9 @@
+#include "app/runtime/ProgramEnd.h"
+
+namespace rt {
+
+void endProgram() {
+    throw ProgramEnd{};
+}
+
+} // namespace rt

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace rt {
+
+// A tagged value: empty, null, a 16-bit integer, a Boolean or a text.
+// Empty is what an unassigned variable holds; null is the unknown result of logic on unknowns.
+class Variant {
+public:
+    struct Empty {
+        bool operator==(const Empty&) const = default;
+    };
+    struct Null {
+        bool operator==(const Null&) const = default;
+    };
+
+    Variant() = default;
+    Variant(std::int16_t number) : value_(number) {}
+    Variant(bool truth) : value_(truth) {}
+    Variant(std::string text) : value_(std::move(text)) {}
+    Variant(const char* text) : value_(std::string(text)) {}
+    static Variant null() { return Variant(Null{}); }
+
+    bool isEmpty() const { return std::holds_alternative<Empty>(value_); }
+    bool isNull() const { return std::holds_alternative<Null>(value_); }
+    bool isText() const { return std::holds_alternative<std::string>(value_); }
+    bool isBoolean() const { return std::holds_alternative<bool>(value_); }
+    bool isInteger() const { return std::holds_alternative<std::int16_t>(value_); }
+
+    /* isText() */
+    const std::string& text() const { return std::get<std::string>(value_); }
+    /* the value as a number: text is converted (RunError type mismatch), True is -1, empty is 0 */
+    double number() const;
+
+    friend bool operator==(const Variant&, const Variant&) = default;
+
+private:
+    explicit Variant(Null) : value_(Null{}) {}
+
+    std::variant<Empty, Null, std::int16_t, bool, std::string> value_;
+};
+
+// Comparison: text against text by character codes; against anything numeric the text is
+// converted and compared as a number; null on either side gives null.
+Variant equal(const Variant& left, const Variant& right);
+Variant notEqual(const Variant& left, const Variant& right);
+Variant less(const Variant& left, const Variant& right);
+Variant greater(const Variant& left, const Variant& right);
+
+// Three-valued And / Or of truth values (null unknown); both sides are always evaluated.
+Variant logicalAnd(const Variant& left, const Variant& right);
+Variant logicalOr(const Variant& left, const Variant& right);
+
+/* null and empty count as false */
+bool isTrue(const Variant& condition);
+
+} // namespace rt

@@ -1,0 +1,17 @@
+#include "rules/Staking.h"
+
+#include "app/runtime/Arithmetic.h"
+#include "rules/Amounts.h"
+
+namespace quorvex {
+
+void stakeChip(Captions& captions, std::int16_t chip) {
+    const double value = chipValue(chip);
+    if (readAmount(captions, Label::Money) < value)
+        return;
+    writeAmount(captions, Label::Money,
+                rt::checkedSubtract(readAmount(captions, Label::Money), value));
+    writeAmount(captions, Label::Amt, rt::checkedAdd(readAmount(captions, Label::Amt), value));
+}
+
+} // namespace quorvex
