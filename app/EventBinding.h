@@ -1,0 +1,12 @@
+#pragma once
+
+namespace quorvex {
+
+class EventGate;
+class Quorvex;
+
+// Connects the six bound events of the running window to their handlers, through the gate.
+// Load is raised by the start-up itself.
+void bindEvents(Quorvex& window, EventGate& gate);
+
+} // namespace quorvex

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/EventGate.h"
+#include "app/MessageBox.h"
+#include "app/Settings.h"
+#include "window/Quorvex.h"
+
+#include <optional>
+
+namespace quorvex {
+
+// One run of the game: applies the settings, builds the window, raises its Load event,
+// binds the events and shows it. terminate is called once when the program ends.
+class Program {
+public:
+    Program(const ProjectSettings& settings, rt::RandomSource& random,
+            EventGate::Terminate terminate);
+
+    /* nullopt: the window is shown and the event loop may run; otherwise the exit code of a
+       start-up that already ended */
+    std::optional<int> start();
+
+    Quorvex& window() { return window_; }
+    EventGate& gate() { return gate_; }
+
+private:
+    static const ProjectSettings& applied(const ProjectSettings& settings);
+
+    MessageBox messages_;
+    EventGate gate_;
+    Quorvex window_;
+};
+
+} // namespace quorvex

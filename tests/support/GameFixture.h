@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Program.h"
+#include "support/ScriptedRandom.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
+
+// Answers every modal message box as a player would, pressing OK, and remembers what it said.
+class MessageAnswerer : public QObject {
+public:
+    MessageAnswerer() {
+        connect(&poll_, &QTimer::timeout, this, [this] { answer(); });
+        poll_.start(5);
+    }
+
+    QStringList texts;
+    QStringList titles;
+    bool onlyOkWithoutIcon = true;
+    bool applicationModal = true;
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        texts << box->text();
+        titles << box->windowTitle();
+        onlyOkWithoutIcon &= box->buttons().size() == 1 && box->button(QMessageBox::Ok) &&
+                             box->icon() == QMessageBox::NoIcon;
+        applicationModal &= box->windowModality() == Qt::ApplicationModal;
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    QTimer poll_;
+};
+
+// A started game with a scripted generator; records how the program ended.
+struct Game {
+    Game() {
+        program = std::make_unique<quorvex::Program>(quorvex::ProjectSettings{}, random,
+                                                     [this](int code) { exitCodes << code; });
+        startResult = program->start();
+    }
+
+    quorvex::Quorvex& window() { return program->window(); }
+
+    ScriptedRandom random;
+    QList<int> exitCodes;
+    std::optional<int> startResult;
+    std::unique_ptr<quorvex::Program> program;
+};

@@ -1,0 +1,255 @@
+#include "app/runtime/RunError.h"
+#include "support/GameFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using quorvex::Quorvex;
+
+namespace {
+
+QWidget* control(Quorvex& window, const QString& name) {
+    const auto open = name.indexOf('(');
+    if (open < 0)
+        return window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    const auto index = static_cast<std::int16_t>(name.mid(open + 1).chopped(1).toInt());
+    if (name.startsWith("Digit"))
+        return &window.Digit[index];
+    return &window.Dollar[index];
+}
+
+QColor pixel(const QImage& image, int x, int y, qreal scale) {
+    return image.pixelColor(int(x * scale + scale / 2), int(y * scale + scale / 2));
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 8) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+int countNear(const QImage& image, const QRect& box, qreal scale, const QColor& colour) {
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            count += near(pixel(image, x, y, scale), colour, 24);
+    return count;
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Game> game;
+    qreal scale = 1;
+
+private slots:
+    void init() {
+        game = std::make_unique<Game>();
+        QVERIFY(!game->startResult);
+        QVERIFY(QTest::qWaitForWindowExposed(&game->window()));
+        scale = game->window().devicePixelRatioF();
+    }
+    void cleanup() { game.reset(); }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("visible");
+        const auto row = [](const char* name, QRect twips, const char* caption, const char* family,
+                            int size, bool bold, bool visible) {
+            QTest::newRow(name) << QString(name) << twips << QString(caption) << QString(family)
+                                << size << bold << visible;
+        };
+        const char* serif = "Times New Roman";
+        row("Reset", {1800, 240, 1815, 855}, "Reset", serif, 29, true, true);
+        row("Done", {1800, 1080, 1815, 975}, "Done", serif, 29, true, false);
+        row("End", {360, 2040, 1455, 975}, "End", serif, 29, true, true);
+        row("Bet", {360, 1080, 1455, 975}, "Bet", serif, 29, true, true);
+        row("Spin", {360, 240, 1455, 855}, "Spin", serif, 29, true, true);
+        row("Amt", {4560, 5640, 4095, 615}, "0", "MS Sans Serif", 32, false, true);
+        row("Comment", {360, 6240, 4455, 1215}, "Comments", "MS Sans Serif", 18, false, true);
+        row("MoneyLabel", {360, 5040, 1575, 615}, "Money", "Tahoma", 29, true, true);
+        row("Money", {360, 5640, 4215, 615}, "1000", "MS Sans Serif", 32, false, true);
+        for (int i = 0; i < 3; ++i)
+            row(qPrintable(QString("Digit(%1)").arg(i)), {4080 + 1200 * i, 720, 1215, 1215}, "0",
+                "News Gothic MT", 64, true, true);
+        for (int i = 0; i < 12; ++i)
+            row(qPrintable(QString("Dollar(%1)").arg(i)),
+                {3600 + 1800 * (i % 3), 2160 + 720 * (i / 3), 1815, 735}, "", "", 0, false, false);
+    }
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, caption);
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QFETCH(bool, visible);
+        QWidget* widget = control(game->window(), name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(),
+                 QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        QCOMPARE(widget->isVisible(), visible);
+        if (family.isEmpty())
+            return; // a chip: no caption, no font
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            QCOMPARE(button->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QLabel*>(widget)->text(), caption);
+        QCOMPARE(widget->font().family(), family);
+        QCOMPARE(widget->font().pixelSize(), pixelSize);
+        QCOMPARE(widget->font().weight(), bold ? QFont::Bold : QFont::Normal);
+        QVERIFY(!widget->font().italic() && !widget->font().underline());
+    }
+
+    void windowFrame() {
+        Quorvex& window = game->window();
+        QCOMPARE(window.windowTitle(), QString("Quorvex!"));
+        QCOMPARE(window.size(), QSize(679, 479));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window.Digit.count(), std::int16_t{3});
+        QCOMPARE(window.Dollar.count(), std::int16_t{12});
+    }
+
+    void colours_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("background between buttons and reels")
+            << QPoint(255, 20) << QColor(0, 0, 255);
+        QTest::newRow("background below the chips") << QPoint(500, 460) << QColor(0, 0, 255);
+        QTest::newRow("reel corner is yellow") << QPoint(274, 125) << QColor(255, 255, 0);
+        QTest::newRow("bankroll is orange") << QPoint(290, 410) << QColor(255, 128, 0);
+        QTest::newRow("stake is orange") << QPoint(570, 410) << QColor(255, 128, 0);
+        QTest::newRow("heading is green") << QPoint(125, 370) << QColor(0, 255, 0);
+        QTest::newRow("message line is green") << QPoint(300, 470) << QColor(0, 255, 0);
+        // Comment runs past the client area, so its last visible row is still green, not border.
+        QTest::newRow("message line cut off at the bottom")
+            << QPoint(100, 478) << QColor(0, 255, 0);
+        // Neighbours overlap by one pixel: the shared border is one line.
+        QTest::newRow("Money and Amt share a border") << QPoint(304, 395) << QColor(0, 0, 0);
+        QTest::newRow("MoneyLabel and Money share a border") << QPoint(60, 376) << QColor(0, 0, 0);
+        QTest::newRow("reels share a border") << QPoint(352, 125) << QColor(0, 0, 0);
+        QTest::newRow("inside Money beside the border") << QPoint(302, 395) << QColor(255, 128, 0);
+        QTest::newRow("inside Amt beside the border") << QPoint(306, 395) << QColor(255, 128, 0);
+    }
+    void colours() {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
+        const QImage image = game->window().grab().toImage();
+        const QColor seen = pixel(image, at.x(), at.y(), scale);
+        QVERIFY2(near(seen, colour), qPrintable(seen.name()));
+    }
+
+    void reelDigitsAreRedAndCentred() {
+        const QImage image = game->window().grab().toImage();
+        const QRect reel = game->window().Digit[1].geometry();
+        const QRect leftHalf(reel.left(), reel.top(), reel.width() / 2, reel.height());
+        const QRect rightHalf(reel.center().x() + 1, reel.top(), reel.width() / 2, reel.height());
+        const int left = countNear(image, leftHalf, scale, QColor(255, 0, 0));
+        const int right = countNear(image, rightHalf, scale, QColor(255, 0, 0));
+        QVERIFY(left > 30 && right > 30);
+        QVERIFY2(std::abs(left - right) < (left + right) / 5,
+                 qPrintable(QString::number(left - right)));
+        const QRect bottomRows(reel.left(), reel.bottom() - 10, reel.width(), 8);
+        QCOMPARE(countNear(image, bottomRows, scale, QColor(255, 0, 0)),
+                 0); // the digit sits at the top
+    }
+
+    void chipsShowTheBanknote() {
+        game->window().Bet.click();
+        QTRY_VERIFY(game->window().Dollar[11].isVisible());
+        const QImage image = game->window().grab().toImage();
+        for (std::int16_t i = 0; i < 12; ++i) {
+            const QRect box = game->window().Dollar[i].geometry();
+            QVERIFY(countNear(image, box, scale, QColor(0, 128, 0)) >
+                    box.width() * box.height() / 10);
+            QVERIFY(countNear(image, box, scale, QColor(191, 255, 191)) >
+                    box.width() * box.height() / 10);
+            QCOMPARE(countNear(image, box, scale, QColor(0, 0, 255)), 0);
+        }
+    }
+
+    void chipPictureRenderedOnce() {
+        Quorvex& window = game->window();
+        window.Bet.click();
+        for (int paint = 0; paint < 5; ++paint)
+            window.grab();
+        QCOMPARE(window.chipPicture().renderCount(), 1);
+        QVERIFY(window.chipPicture().isValid());
+    }
+
+    void scaledGrabKeepsProportions() {
+        const QPixmap grab = game->window().grab();
+        QCOMPARE(grab.size(), QSize(679, 479) * scale);
+        const qreal expected = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                   ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                   : 1.0;
+        QCOMPARE(scale, expected);
+    }
+
+    void captionsFitTheirBoxes() {
+        Quorvex& window = game->window();
+        const QList<QWidget*> boxes{&window.Reset, &window.Done,       &window.End,
+                                    &window.Bet,   &window.Spin,       &window.Amt,
+                                    &window.Money, &window.MoneyLabel, &window.Digit[0]};
+        for (QWidget* box : boxes) {
+            const QString text = box->property("text").toString();
+            const QFontMetricsF metrics(box->font(), box);
+            QVERIFY2(metrics.horizontalAdvance(text) < box->width() - 2,
+                     qPrintable(box->objectName()));
+            QVERIFY2(metrics.height() < box->height(), qPrintable(box->objectName()));
+        }
+        // The longest message wraps onto lines that the visible part of the message line holds.
+        const QString jackpot =
+            "You won the jackpot! Boy, are you lucky! You got a thousand times your bid!";
+        const QFontMetrics metrics(window.Comment.font(), &window.Comment);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, window.Comment.width() - 4, 1000),
+                                                  Qt::TextWordWrap, jackpot);
+        QVERIFY(needed.height() <= 479 - window.Comment.y());
+    }
+
+    void tabOrder() {
+        Quorvex& window = game->window();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), &window.Spin);
+        const QList<QWidget*> playMode{&window.Bet, &window.End, &window.Reset, &window.Spin};
+        for (QWidget* next : playMode) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        window.Bet.setFocus();
+        window.Bet_Click();
+        const QList<QWidget*> bettingMode{&window.End, &window.Done, &window.Reset, &window.Bet};
+        for (QWidget* next : bettingMode) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void arraysRaiseOnMisuse() {
+        Quorvex& window = game->window();
+        try {
+            window.duplicate();
+            QFAIL("a second duplicate raised nothing");
+        } catch (const rt::RunError& error) {
+            QCOMPARE(error.number(), int(rt::RunError::ElementExists));
+        }
+        QVERIFY_THROWS_EXCEPTION(rt::RunError, window.Digit[3]);
+        QVERIFY_THROWS_EXCEPTION(rt::RunError, window.Dollar[-1]);
+        QVERIFY_THROWS_EXCEPTION(rt::RunError, window.reelCaption(3));
+        QCOMPARE(window.Digit[0].geometry(), QRect(272, 48, 81, 81));
+        QCOMPARE(window.Dollar[0].geometry(), QRect(240, 144, 121, 49));
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

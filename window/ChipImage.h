@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace quorvex {
+
+class ChipPicture;
+
+// One chip: the banknote stretched over its box. Only a press reaches the game;
+// release, click and double click do nothing.
+class ChipImage final : public QWidget {
+    Q_OBJECT
+
+public:
+    ChipImage(QWidget& parent, const ChipPicture& picture, std::int16_t index);
+
+    std::int16_t index() const { return index_; }
+    const ChipPicture& picture() const { return picture_; }
+
+    // Mouse button codes: 1 left, 2 right, 4 middle, 0 any other. Shift codes: 1 Shift, 2 Ctrl, 4
+    // Alt.
+    static std::int16_t buttonCode(Qt::MouseButton button);
+    static std::int16_t shiftCode(Qt::KeyboardModifiers modifiers);
+
+signals:
+    /* x and y in twips from the chip's top-left corner */
+    void pressed(std::int16_t index, std::int16_t button, std::int16_t shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const ChipPicture& picture_;
+    const std::int16_t index_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace quorvex {
+
+// The banknote drawing, parsed once and rendered once per box size and pixel ratio;
+// every chip paints the same cached pixmap.
+class ChipPicture {
+public:
+    explicit ChipPicture(const QString& resource);
+
+    bool isValid() const { return renderer_.isValid(); }
+    /* stretched to size, without keeping the drawing's proportions */
+    const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const;
+    int renderCount() const { return renders_; }
+
+private:
+    mutable QSvgRenderer renderer_;
+    mutable QPixmap cache_;
+    mutable int renders_ = 0;
+};
+
+} // namespace quorvex

@@ -1,0 +1,12 @@
+#include "window/Design.h"
+
+namespace quorvex::design {
+
+QFont fontOf(const FontDesign& design) {
+    QFont font(QString::fromLatin1(design.family));
+    font.setPixelSize(design.pixelSize);
+    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+} // namespace quorvex::design

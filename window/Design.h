@@ -1,0 +1,84 @@
+#pragma once
+
+#include "window/Twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <array>
+
+// The window as designed: every control's place, caption, font and colours.
+namespace quorvex::design {
+
+inline constexpr const char* windowTitle = "Quorvex!";
+inline constexpr int clientWidth = 10185;
+inline constexpr int clientHeight = 7185;
+inline const QColor windowBackground{0, 0, 255};
+
+struct FontDesign {
+    const char* family;
+    int pixelSize; // the point size at 96 dots per inch
+    bool bold;
+};
+
+struct ButtonDesign {
+    const char* name;
+    const char* caption;
+    TwipRect place;
+    int tabIndex;
+    bool visible;
+};
+
+struct LabelDesign {
+    const char* name;
+    const char* caption;
+    TwipRect place;
+    FontDesign font;
+    QColor background;
+    QColor text; // invalid: the desktop's button-text colour
+    bool centred;
+    int tabIndex;
+};
+
+inline constexpr FontDesign buttonFont{"Times New Roman", 29, true};
+
+// In the order the window creates them, with the chip image between Spin and Amt.
+inline constexpr std::array<ButtonDesign, 5> buttons{{
+    {"Reset", "Reset", {1800, 240, 1815, 855}, 9, true},
+    {"Done", "Done", {1800, 1080, 1815, 975}, 8, false},
+    {"End", "End", {360, 2040, 1455, 975}, 2, true},
+    {"Bet", "Bet", {360, 1080, 1455, 975}, 1, true},
+    {"Spin", "Spin", {360, 240, 1455, 855}, 0, true},
+}};
+
+inline constexpr TwipRect chipPlace{3600, 2160, 1815, 735};
+
+inline const QColor orange{255, 128, 0};
+inline const QColor yellow{255, 255, 0};
+inline const QColor green{0, 255, 0};
+inline const QColor red{255, 0, 0};
+
+inline const std::array<LabelDesign, 5> labels{{
+    {"Amt", "0", {4560, 5640, 4095, 615}, {"MS Sans Serif", 32, false}, orange, {}, false, 7},
+    {"Digit", "0", {4080, 720, 1215, 1215}, {"News Gothic MT", 64, true}, yellow, red, true, 6},
+    {"Comment",
+     "Comments",
+     {360, 6240, 4455, 1215},
+     {"MS Sans Serif", 18, false},
+     green,
+     {},
+     false,
+     5},
+    {"MoneyLabel", "Money", {360, 5040, 1575, 615}, {"Tahoma", 29, true}, green, {}, false, 4},
+    {"Money", "1000", {360, 5640, 4215, 615}, {"MS Sans Serif", 32, false}, orange, {}, false, 3},
+}};
+
+QFont fontOf(const FontDesign& design);
+
+// Reel i and chip i of the arrays, as the row and the grid place them.
+constexpr int reelPitch = 1200;
+constexpr int chipColumnPitch = 1800;
+constexpr int chipRowPitch = 720;
+
+} // namespace quorvex::design

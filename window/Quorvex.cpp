@@ -1,0 +1,206 @@
+#include "window/Quorvex.h"
+
+#include "app/runtime/ProgramEnd.h"
+#include "rules/Amounts.h"
+#include "rules/ChipNames.h"
+#include "rules/MoneyCheck.h"
+#include "rules/Payout.h"
+#include "rules/Staking.h"
+#include "window/CaptionLabel.h"
+#include "window/CommandButton.h"
+#include "window/Design.h"
+
+namespace quorvex {
+namespace {
+
+QPushButton& makeButton(QWidget& window, const design::ButtonDesign& design) {
+    auto* button = new CommandButton(QString::fromLatin1(design.caption), window);
+    button->setObjectName(QString::fromLatin1(design.name));
+    button->setGeometry(toPixels(design.place));
+    button->setFont(design::fontOf(design::buttonFont));
+    button->setVisible(design.visible);
+    return *button;
+}
+
+QLabel& makeLabel(QWidget& window, const char* name) {
+    for (const auto& design : design::labels)
+        if (std::string_view(design.name) == name)
+            return *createCaptionLabel(window, design);
+    throw rt::RunError::noSuchElement();
+}
+
+ChipImage& makeFirstChip(QWidget& window, const ChipPicture& picture) {
+    auto* chip = new ChipImage(window, picture, 0);
+    chip->setGeometry(toPixels(design::chipPlace));
+    chip->hide();
+    return *chip;
+}
+
+ChipImage* copyChip(const ChipImage& original, std::int16_t index) {
+    auto* chip = new ChipImage(*original.parentWidget(), original.picture(), index);
+    chip->setGeometry(original.geometry());
+    return chip;
+}
+
+QLabel* copyLabel(const QLabel& original, std::int16_t) {
+    return copyCaptionLabel(original);
+}
+
+void setLeft(QWidget& control, int twips) {
+    control.move(toPixels(twips), control.y());
+}
+void setTop(QWidget& control, int twips) {
+    control.move(control.x(), toPixels(twips));
+}
+
+} // namespace
+
+// Members are built in declaration order, which is the controls' creation order.
+Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
+    : messages_(messages), random_(random), chipPicture_(":/assets/chip.svg"),
+      Reset(makeButton(*this, design::buttons[0])), Done(makeButton(*this, design::buttons[1])),
+      End(makeButton(*this, design::buttons[2])), Bet(makeButton(*this, design::buttons[3])),
+      Spin(makeButton(*this, design::buttons[4])),
+      Dollar(makeFirstChip(*this, chipPicture_), copyChip), Amt(makeLabel(*this, "Amt")),
+      Digit(makeLabel(*this, "Digit"), copyLabel), Comment(makeLabel(*this, "Comment")),
+      MoneyLabel(makeLabel(*this, "MoneyLabel")), Money(makeLabel(*this, "Money")) {
+    setWindowTitle(design::windowTitle);
+    setFixedSize(toPixels(design::clientWidth), toPixels(design::clientHeight));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, design::windowBackground);
+    setPalette(background);
+    setAutoFillBackground(true);
+    Dollar[0].setAccessibleName(QString::fromLatin1(chipName(0)));
+    setTabOrder();
+}
+
+void Quorvex::setTabOrder() {
+    // By tab index: Spin 0, Bet 1, End 2, Done 8, Reset 9; the labels take no focus.
+    QWidget::setTabOrder(&Spin, &Bet);
+    QWidget::setTabOrder(&Bet, &End);
+    QWidget::setTabOrder(&End, &Done);
+    QWidget::setTabOrder(&Done, &Reset);
+    QWidget::setTabOrder(&Reset, &Spin);
+}
+
+void Quorvex::eval(const rt::Variant& kind) {
+    quorvex::eval(*this, kind);
+}
+
+void Quorvex::moneycheck(const rt::Variant& kind) {
+    quorvex::moneycheck(*this, messages_, kind);
+}
+
+void Quorvex::duplicate() {
+    for (std::int16_t i = 1; i <= 2; ++i) {
+        QLabel& reel = Digit.load(i);
+        setLeft(reel, 4080 + design::reelPitch * i);
+        setTop(reel, 720);
+        reel.setVisible(true);
+    }
+    for (std::int16_t i = 1; i <= 11; ++i) {
+        ChipImage& chip = Dollar.load(i);
+        // Each test on its own, as the grid's rows and columns are read.
+        if (i < 3)
+            setTop(chip, 2160);
+        if (i > 2 && i < 6)
+            setTop(chip, 2880);
+        if (i > 5 && i < 9)
+            setTop(chip, 3600);
+        if (i > 8)
+            setTop(chip, 4320);
+        if (i == 3 || i == 6 || i == 9)
+            setLeft(chip, 3600);
+        if (i == 1 || i == 4 || i == 7 || i == 10)
+            setLeft(chip, 5400);
+        if (i == 2 || i == 5 || i == 8 || i == 11)
+            setLeft(chip, 7200);
+        chip.setAccessibleName(QString::fromLatin1(chipName(i)));
+        chip.setVisible(false);
+    }
+}
+
+void Quorvex::Form_Load() {
+    random_.randomize();
+    duplicate();
+}
+
+void Quorvex::Spin_Click() {
+    spin_.spin(*this, random_);
+}
+
+void Quorvex::Bet_Click() {
+    showChips(true);
+    Done.setVisible(true);
+    Spin.setVisible(false);
+    moneycheck(std::int16_t{checkAtBet});
+}
+
+void Quorvex::Done_Click() {
+    showChips(false);
+    Done.setVisible(false);
+    Spin.setVisible(true);
+    moneycheck(std::int16_t{checkAtDone});
+}
+
+void Quorvex::Reset_Click() {
+    Spin.setVisible(true);
+    Bet.setVisible(true);
+    Done.setVisible(false);
+    showChips(false);
+    setCaption(Label::Money, startingBankroll);
+    setCaption(Label::Comment, "Comments");
+    for (std::int16_t i = 0; i < reelCount; ++i)
+        setReelCaption(i, "0");
+    setCaption(Label::Amt, startingStake);
+}
+
+void Quorvex::End_Click() {
+    rt::endProgram();
+}
+
+void Quorvex::Dollar_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t, float,
+                               float) {
+    constexpr std::int16_t left = 1, right = 2;
+    if (Button == right)
+        messages_.show(chipName(Index));
+    else if (Button == left)
+        stakeChip(*this, Index);
+}
+
+void Quorvex::showChips(bool shown) {
+    for (std::int16_t i = 0; i < chipCount; ++i)
+        Dollar[i].setVisible(shown);
+}
+
+QLabel& Quorvex::label(Label which) const {
+    switch (which) {
+    case Label::Money:
+        return Money;
+    case Label::Amt:
+        return Amt;
+    case Label::Comment:
+        return Comment;
+    }
+    throw rt::RunError::noSuchElement();
+}
+
+std::string Quorvex::caption(Label which) const {
+    return label(which).text().toStdString();
+}
+
+void Quorvex::setCaption(Label which, const std::string& text) {
+    label(which).setText(QString::fromStdString(text));
+}
+
+std::string Quorvex::reelCaption(std::int16_t reel) const {
+    return Digit[reel].text().toStdString();
+}
+
+void Quorvex::setReelCaption(std::int16_t reel, const std::string& text) {
+    Digit[reel].setText(QString::fromStdString(text));
+}
+
+} // namespace quorvex
