@@ -12,9 +12,9 @@
 // Answers every modal message box as a player would, pressing OK, and remembers what it said.
 class MessageAnswerer : public QObject {
 public:
-    MessageAnswerer() {
+    explicit MessageAnswerer(int pollMilliseconds = 5) {
         connect(&poll_, &QTimer::timeout, this, [this] { answer(); });
-        poll_.start(5);
+        poll_.start(pollMilliseconds);
     }
 
     QStringList texts;
@@ -38,10 +38,11 @@ private:
     QTimer poll_;
 };
 
-// A started game with a scripted generator; records how the program ended.
+// A started game; records how the program ended. By default the generator is scripted.
 struct Game {
-    Game() {
-        program = std::make_unique<quorvex::Program>(quorvex::ProjectSettings{}, random,
+    explicit Game(rt::RandomSource* source = nullptr) {
+        rt::RandomSource& used = source ? *source : random;
+        program = std::make_unique<quorvex::Program>(quorvex::ProjectSettings{}, used,
                                                      [this](int code) { exitCodes << code; });
         startResult = program->start();
     }

@@ -25,12 +25,14 @@ public:
     std::string caption(quorvex::Label label) const override { return labels_.at(label); }
     void setCaption(quorvex::Label label, const std::string& text) override {
         labels_[label] = text;
-        writes.push_back({nameOf(label), text});
+        if (logging)
+            writes.push_back({nameOf(label), text});
     }
     std::string reelCaption(std::int16_t reel) const override { return reels_.at(checked(reel)); }
     void setReelCaption(std::int16_t reel, const std::string& text) override {
         reels_.at(checked(reel)) = text;
-        writes.push_back({"Digit" + std::to_string(reel), text});
+        if (logging)
+            writes.push_back({"Digit" + std::to_string(reel), text});
     }
 
     std::string money() const { return caption(quorvex::Label::Money); }
@@ -46,6 +48,7 @@ public:
     }
 
     std::vector<Write> writes;
+    bool logging = true; // off for long runs
 
 private:
     static std::size_t checked(std::int16_t reel) {
