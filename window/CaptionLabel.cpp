@@ -1,48 +1,54 @@
 #include "window/CaptionLabel.h"
 
+#include <QPainter>
+
 namespace quorvex {
-namespace {
 
-QString colourRule(const char* property, const QColor& colour, const char* fallback) {
-    const QString value = colour.isValid() ? colour.name() : QString::fromLatin1(fallback);
-    return QString("%1: %2;").arg(QString::fromLatin1(property), value);
+CaptionLabel::CaptionLabel(QWidget& parent, const design::LabelDesign& design)
+    : QLabel(QString::fromLatin1(design.caption), &parent) {
+    setObjectName(QString::fromLatin1(design.name));
+    setGeometry(toPixels(design.place));
+    setFont(design::fontOf(design.font));
+    setColours(design.background,
+               design.text.isValid() ? design.text : palette().color(QPalette::ButtonText));
+    setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+    setWordWrap(true);
+    setIndent(0);
+    setMargin(2); // inside the one-pixel border
+    setFocusPolicy(Qt::NoFocus);
 }
 
-QString styleOf(const design::LabelDesign& design) {
-    return "QLabel {" + colourRule("background-color", design.background, "palette(button)") +
-           colourRule("color", design.text, "palette(button-text)") +
-           " border: 1px solid black; padding: 0px; }";
+CaptionLabel::CaptionLabel(const CaptionLabel& original)
+    : QLabel(original.text(), original.parentWidget()) {
+    setObjectName(original.objectName());
+    setGeometry(original.geometry());
+    setFont(original.font());
+    setColours(original.palette().color(QPalette::Window),
+               original.palette().color(QPalette::WindowText));
+    setAlignment(original.alignment());
+    setWordWrap(original.wordWrap());
+    setIndent(original.indent());
+    setMargin(original.margin());
+    setFocusPolicy(original.focusPolicy());
+    hide();
 }
 
-} // namespace
-
-QLabel* createCaptionLabel(QWidget& parent, const design::LabelDesign& design) {
-    auto* label = new QLabel(QString::fromLatin1(design.caption), &parent);
-    label->setObjectName(QString::fromLatin1(design.name));
-    label->setGeometry(toPixels(design.place));
-    label->setFont(design::fontOf(design.font));
-    label->setStyleSheet(styleOf(design));
-    label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
-    label->setWordWrap(true);
-    label->setIndent(0);
-    label->setMargin(1);
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
+void CaptionLabel::setColours(const QColor& background, const QColor& text) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    setPalette(colours);
+    setAutoFillBackground(true);
 }
 
-QLabel* copyCaptionLabel(const QLabel& original) {
-    auto* label = new QLabel(original.text(), original.parentWidget());
-    label->setObjectName(original.objectName());
-    label->setGeometry(original.geometry());
-    label->setFont(original.font());
-    label->setStyleSheet(original.styleSheet());
-    label->setAlignment(original.alignment());
-    label->setWordWrap(original.wordWrap());
-    label->setIndent(original.indent());
-    label->setMargin(original.margin());
-    label->setFocusPolicy(original.focusPolicy());
-    label->hide();
-    return label;
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // Whole logical pixels, so the border keeps its width at every display scale.
+    QPainter painter(this);
+    const int w = width(), h = height();
+    for (const QRect& edge :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(edge, Qt::black);
 }
 
 } // namespace quorvex

@@ -4,8 +4,14 @@
 
 namespace quorvex {
 
-ChipPicture::ChipPicture(const QString& resource) : renderer_(resource) {
-    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+ChipPicture::ChipPicture(const QString& resource) : resource_(resource) {}
+
+QSvgRenderer& ChipPicture::renderer() const {
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>(resource_);
+        renderer_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    }
+    return *renderer_;
 }
 
 const QPixmap& ChipPicture::pixmap(QSize size, qreal devicePixelRatio) const {
@@ -17,7 +23,7 @@ const QPixmap& ChipPicture::pixmap(QSize size, qreal devicePixelRatio) const {
     {
         QPainter painter(&rendered);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+        renderer().render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
     }
     rendered.setDevicePixelRatio(devicePixelRatio);
     cache_ = rendered;

@@ -22,10 +22,10 @@ QPushButton& makeButton(QWidget& window, const design::ButtonDesign& design) {
     return *button;
 }
 
-QLabel& makeLabel(QWidget& window, const char* name) {
+CaptionLabel& makeLabel(QWidget& window, const char* name) {
     for (const auto& design : design::labels)
         if (std::string_view(design.name) == name)
-            return *createCaptionLabel(window, design);
+            return *new CaptionLabel(window, design);
     throw rt::RunError::noSuchElement();
 }
 
@@ -42,8 +42,8 @@ ChipImage* copyChip(const ChipImage& original, std::int16_t index) {
     return chip;
 }
 
-QLabel* copyLabel(const QLabel& original, std::int16_t) {
-    return copyCaptionLabel(original);
+CaptionLabel* copyLabel(const CaptionLabel& original, std::int16_t) {
+    return new CaptionLabel(original);
 }
 
 void setLeft(QWidget& control, int twips) {
@@ -95,7 +95,7 @@ void Quorvex::moneycheck(const rt::Variant& kind) {
 
 void Quorvex::duplicate() {
     for (std::int16_t i = 1; i <= 2; ++i) {
-        QLabel& reel = Digit.load(i);
+        CaptionLabel& reel = Digit.load(i);
         setLeft(reel, 4080 + design::reelPitch * i);
         setTop(reel, 720);
         reel.setVisible(true);

@@ -5,6 +5,7 @@
 #include "app/runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/ReelSpin.h"
+#include "window/CaptionLabel.h"
 #include "window/ChipImage.h"
 #include "window/ChipPicture.h"
 #include "window/ControlArray.h"
@@ -62,7 +63,7 @@ public:
     QPushButton& Spin;
     ControlArray<ChipImage> Dollar;
     QLabel& Amt;
-    ControlArray<QLabel> Digit;
+    ControlArray<CaptionLabel> Digit;
     QLabel& Comment;
     QLabel& MoneyLabel;
     QLabel& Money;
