@@ -96,6 +96,20 @@ int main(int argc, char* argv[]) {
                click(w.Reset);
                paint();
            }));
+    // Where the time goes: our code alone, and Qt's painting alone.
+    report("info:Spin_Click_alone", measure(
+                                        iterations,
+                                        [&] {
+                                            inPlayMode();
+                                            w.setCaption(quorvex::Label::Amt, "1");
+                                        },
+                                        [&] { w.Spin_Click(); }));
+    report("info:Bet_Click_alone", measure(iterations, inPlayMode, [&] { w.Bet_Click(); }));
+    inPlayMode();
+    report("info:one_button_repaint", measure(
+                                          iterations, [] {}, [&] { w.Spin.repaint(); }));
+    report("info:whole_window_repaint", measure(
+                                            iterations, [] {}, [&] { w.repaint(); }));
     std::printf("chip_renders %d\n", w.chipPicture().renderCount());
     return ended ? 1 : 0;
 }

@@ -5,59 +5,71 @@ namespace {
 
 using rt::Variant;
 
-Variant all(std::initializer_list<Variant> parts) {
-    Variant result(true);
-    for (const Variant& part : parts)
-        result = rt::logicalAnd(result, part);
+using rt::Truth;
+
+template <typename... Parts> Truth all(Parts... parts) {
+    Truth result = Truth::True;
+    ((result = rt::logicalAnd(result, parts)), ...);
     return result;
 }
 
-Variant any(std::initializer_list<Variant> parts) {
-    Variant result(false);
-    for (const Variant& part : parts)
-        result = rt::logicalOr(result, part);
+template <typename... Parts> Truth any(Parts... parts) {
+    Truth result = Truth::False;
+    ((result = rt::logicalOr(result, parts)), ...);
     return result;
 }
 
-// Every comparison of every test is evaluated: there is no short-circuit.
-Variant test(std::int16_t kind, const Reels& reels) {
-    const Variant& x = reels.reel0;
-    const Variant& y = reels.reel1;
-    const Variant z(reels.reel2);
-    const Variant seven(std::int16_t{7});
-    const auto eq = [](const Variant& a, const Variant& b) { return rt::equal(a, b); };
-    const auto ne = [](const Variant& a, const Variant& b) { return rt::notEqual(a, b); };
-    const Variant zIsSeven(reels.reel2 == 7);
-    const Variant zNotSeven(reels.reel2 != 7);
-
+// X, Y, Z are reel0, reel1, reel2. Every part of a test is evaluated: no short-circuit.
+Truth test(std::int16_t kind, const ReelComparisons& c) {
     switch (kind) {
     case 0:
-        return all({ne(x, seven), ne(y, seven), zNotSeven, ne(x, y), ne(y, z), ne(x, z)});
+        return all(c.xNotSeven, c.yNotSeven, c.zNotSeven, c.xNotY, c.yNotZ, c.xNotZ);
     case 1:
-        return any({all({eq(x, seven), ne(y, seven), zNotSeven}),
-                    all({eq(y, seven), ne(x, seven), zNotSeven}),
-                    all({ne(x, seven), zIsSeven, ne(y, seven)})});
+        return any(all(c.xIsSeven, c.yNotSeven, c.zNotSeven),
+                   all(c.yIsSeven, c.xNotSeven, c.zNotSeven),
+                   all(c.xNotSeven, c.zIsSeven, c.yNotSeven));
     case 2:
-        return any({all({eq(x, seven), eq(y, seven), zNotSeven}),
-                    all({eq(x, seven), zIsSeven, ne(y, seven)}),
-                    all({eq(y, seven), zIsSeven, ne(x, seven)})});
+        return any(all(c.xIsSeven, c.yIsSeven, c.zNotSeven),
+                   all(c.xIsSeven, c.zIsSeven, c.yNotSeven),
+                   all(c.yIsSeven, c.zIsSeven, c.xNotSeven));
     case 3:
-        return all({eq(x, seven), eq(y, seven), zIsSeven});
+        return all(c.xIsSeven, c.yIsSeven, c.zIsSeven);
     case 4:
-        return all({eq(x, y), eq(y, z), ne(x, seven)});
+        return all(c.xIsY, c.yIsZ, c.xNotSeven);
     case 5:
-        return any({all({eq(x, y), ne(y, z), ne(x, seven)}),
-                    all({eq(x, z), ne(y, z), ne(x, seven)}),
-                    all({ne(x, y), eq(y, z), ne(y, seven)})});
+        return any(all(c.xIsY, c.yNotZ, c.xNotSeven), all(c.xIsZ, c.yNotZ, c.xNotSeven),
+                   all(c.xNotY, c.yIsZ, c.yNotSeven));
     default:
-        return Variant(false);
+        return Truth::False;
     }
 }
 
 } // namespace
 
+ReelComparisons compareReels(const Reels& reels) {
+    const Variant& x = reels.reel0;
+    const Variant& y = reels.reel1;
+    const Variant z(reels.reel2);         // typed: compared with a text, the text is converted
+    const Variant seven(std::int16_t{7}); // typed constant: the same
+    const auto eq = [](const Variant& a, const Variant& b) { return rt::truthOf(rt::equal(a, b)); };
+    const auto ne = [](const Variant& a, const Variant& b) {
+        return rt::truthOf(rt::notEqual(a, b));
+    };
+    const auto plain = [](bool holds) { return holds ? Truth::True : Truth::False; };
+    return {
+        eq(x, seven), eq(y, seven), plain(reels.reel2 == 7),
+        ne(x, seven), ne(y, seven), plain(reels.reel2 != 7),
+        eq(x, y),     eq(y, z),     eq(x, z),
+        ne(x, y),     ne(y, z),     ne(x, z),
+    };
+}
+
+bool outcomeHolds(std::int16_t kind, const ReelComparisons& compared) {
+    return rt::isTrue(test(kind, compared));
+}
+
 bool outcomeHolds(std::int16_t kind, const Reels& reels) {
-    return rt::isTrue(test(kind, reels));
+    return outcomeHolds(kind, compareReels(reels));
 }
 
 } // namespace quorvex

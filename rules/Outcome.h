@@ -14,9 +14,22 @@ struct Reels {
     std::int16_t reel2 = 0;
 };
 
+// Every comparison the six tests are made of, each made once per spin: comparisons have no
+// effect of their own, so sharing them among the tests changes no result.
+struct ReelComparisons {
+    rt::Truth xIsSeven, yIsSeven, zIsSeven;
+    rt::Truth xNotSeven, yNotSeven, zNotSeven;
+    rt::Truth xIsY, yIsZ, xIsZ;
+    rt::Truth xNotY, yNotZ, xNotZ;
+};
+
+/* may raise RunError type mismatch if a reel text is no number */
+ReelComparisons compareReels(const Reels& reels);
+
 inline constexpr std::int16_t outcomeKinds = 6;
 
-/* 0 <= kind < outcomeKinds: whether test `kind` holds for these reels */
+/* 0 <= kind < outcomeKinds: whether test `kind` holds */
+bool outcomeHolds(std::int16_t kind, const ReelComparisons& compared);
 bool outcomeHolds(std::int16_t kind, const Reels& reels);
 
 } // namespace quorvex

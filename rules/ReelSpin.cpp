@@ -14,8 +14,9 @@ void ReelSpin::spin(Captions& captions, rt::RandomSource& random) {
     }
     draw(captions, random);
     readBack(captions);
+    const ReelComparisons compared = compareReels(reels_);
     for (std::int16_t kind = 0; kind < outcomeKinds; ++kind) {
-        if (outcomeHolds(kind, reels_))
+        if (outcomeHolds(kind, compared))
             eval(captions, rt::Variant(kind));
     }
 }

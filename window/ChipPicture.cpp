@@ -1,30 +1,17 @@
 #include "window/ChipPicture.h"
 
-#include <QPainter>
+#include <QImageReader>
 
 namespace quorvex {
 
-ChipPicture::ChipPicture(const QString& resource) : resource_(resource) {}
-
-QSvgRenderer& ChipPicture::renderer() const {
-    if (!renderer_) {
-        renderer_ = std::make_unique<QSvgRenderer>(resource_);
-        renderer_->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    }
-    return *renderer_;
-}
-
 const QPixmap& ChipPicture::pixmap(QSize size, qreal devicePixelRatio) const {
     const QSize devicePixels = (QSizeF(size) * devicePixelRatio).toSize();
-    if (cache_.size() == devicePixels && cache_.devicePixelRatio() == devicePixelRatio)
+    if (renders_ > 0 && cache_.size() == devicePixels &&
+        cache_.devicePixelRatio() == devicePixelRatio)
         return cache_;
-    QPixmap rendered(devicePixels);
-    rendered.fill(Qt::transparent);
-    {
-        QPainter painter(&rendered);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer().render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
-    }
+    QImageReader reader(resource_, "svg");
+    reader.setScaledSize(devicePixels); // exactly this size: the proportions are not kept
+    QPixmap rendered = QPixmap::fromImage(reader.read());
     rendered.setDevicePixelRatio(devicePixelRatio);
     cache_ = rendered;
     ++renders_;

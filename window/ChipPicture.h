@@ -1,28 +1,23 @@
 #pragma once
 
 #include <QPixmap>
-#include <QSvgRenderer>
-
-#include <memory>
+#include <QString>
 
 namespace quorvex {
 
-// The banknote drawing, parsed when first needed (chips show only in betting mode) and
-// rendered once per box size and pixel ratio; every chip paints the same cached pixmap.
+// The banknote drawing, rendered through Qt Svg's image plugin, which is loaded only when a
+// chip is first painted (chips show only in betting mode). Rendered once per box size and
+// pixel ratio; every chip paints the same cached pixmap.
 class ChipPicture {
 public:
-    explicit ChipPicture(const QString& resource);
+    explicit ChipPicture(QString resource) : resource_(std::move(resource)) {}
 
-    bool isValid() const { return renderer().isValid(); }
-    /* stretched to size, without keeping the drawing's proportions */
+    /* stretched to size, without keeping the drawing's proportions; null if unreadable */
     const QPixmap& pixmap(QSize size, qreal devicePixelRatio) const;
     int renderCount() const { return renders_; }
 
 private:
-    QSvgRenderer& renderer() const;
-
     const QString resource_;
-    mutable std::unique_ptr<QSvgRenderer> renderer_;
     mutable QPixmap cache_;
     mutable int renders_ = 0;
 };

@@ -36,6 +36,20 @@ bool looksDecimal(std::string_view body) {
     return body.size() > 1 && body.front() == '.' && isDigit(body[1]);
 }
 
+// Up to 15 plain digits, the amounts and reels this program writes, are exact as an integer sum.
+bool plainDigits(std::string_view body, double& value) {
+    if (body.empty() || body.size() > 15)
+        return false;
+    std::int64_t whole = 0;
+    for (const char c : body) {
+        if (!isDigit(c))
+            return false;
+        whole = whole * 10 + (c - '0');
+    }
+    value = static_cast<double>(whole);
+    return true;
+}
+
 template <typename Number> std::string toText(Number value, std::chars_format format) {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
@@ -59,9 +73,11 @@ double textToDouble(std::string_view text) {
         negative = body.front() == '-';
         body.remove_prefix(1);
     }
+    double value = 0;
+    if (plainDigits(body, value))
+        return negative ? -value : value;
     if (!looksDecimal(body))
         throw RunError::typeMismatch();
-    double value = 0;
     const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
     if (error == std::errc::result_out_of_range)
         throw RunError::overflow();

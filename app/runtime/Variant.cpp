@@ -4,6 +4,7 @@
 #include "app/runtime/RunError.h"
 
 #include <optional>
+#include <string_view>
 
 namespace rt {
 namespace {
@@ -15,8 +16,8 @@ std::optional<int> compare(const Variant& left, const Variant& right) {
     const bool leftText = left.isText() || (left.isEmpty() && right.isText());
     const bool rightText = right.isText() || (right.isEmpty() && left.isText());
     if (leftText && rightText) {
-        const std::string& a = left.isText() ? left.text() : std::string();
-        const std::string& b = right.isText() ? right.text() : std::string();
+        const std::string_view a = left.isText() ? std::string_view(left.text()) : "";
+        const std::string_view b = right.isText() ? std::string_view(right.text()) : "";
         const int order = a.compare(b);
         return (order > 0) - (order < 0);
     }
@@ -30,21 +31,6 @@ Variant fromOrder(const Variant& left, const Variant& right, bool (*holds)(int))
     if (!order)
         return Variant::null();
     return Variant(holds(*order));
-}
-
-// nullopt stands for null (unknown).
-std::optional<bool> truthOf(const Variant& value) {
-    if (value.isNull())
-        return std::nullopt;
-    if (value.isEmpty())
-        return false;
-    if (value.isBoolean())
-        return value == Variant(true);
-    return value.number() != 0;
-}
-
-Variant fromTruth(std::optional<bool> truth) {
-    return truth ? Variant(*truth) : Variant::null();
 }
 
 } // namespace
@@ -74,28 +60,30 @@ Variant greater(const Variant& l, const Variant& r) {
     return fromOrder(l, r, [](int o) { return o > 0; });
 }
 
+Truth truthOf(const Variant& value) {
+    if (value.isNull())
+        return Truth::Null;
+    if (value.isEmpty())
+        return Truth::False;
+    if (value.isBoolean())
+        return value.boolean() ? Truth::True : Truth::False;
+    return value.number() != 0 ? Truth::True : Truth::False;
+}
+
+Variant toVariant(Truth truth) {
+    return truth == Truth::Null ? Variant::null() : Variant(truth == Truth::True);
+}
+
 Variant logicalAnd(const Variant& left, const Variant& right) {
-    const auto a = truthOf(left);
-    const auto b = truthOf(right);
-    if (a == false || b == false)
-        return Variant(false);
-    if (!a || !b)
-        return Variant::null();
-    return Variant(true);
+    return toVariant(logicalAnd(truthOf(left), truthOf(right)));
 }
 
 Variant logicalOr(const Variant& left, const Variant& right) {
-    const auto a = truthOf(left);
-    const auto b = truthOf(right);
-    if (a == true || b == true)
-        return Variant(true);
-    if (!a || !b)
-        return Variant::null();
-    return fromTruth(false);
+    return toVariant(logicalOr(truthOf(left), truthOf(right)));
 }
 
 bool isTrue(const Variant& condition) {
-    return truthOf(condition).value_or(false);
+    return isTrue(truthOf(condition));
 }
 
 } // namespace rt

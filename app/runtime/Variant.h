@@ -32,6 +32,8 @@ public:
 
     /* isText() */
     const std::string& text() const { return std::get<std::string>(value_); }
+    /* isBoolean() */
+    bool boolean() const { return std::get<bool>(value_); }
     /* the value as a number: text is converted (RunError type mismatch), True is -1, empty is 0 */
     double number() const;
 
@@ -50,11 +52,31 @@ Variant notEqual(const Variant& left, const Variant& right);
 Variant less(const Variant& left, const Variant& right);
 Variant greater(const Variant& left, const Variant& right);
 
-// Three-valued And / Or of truth values (null unknown); both sides are always evaluated.
+// A truth value as logic sees it: null is unknown.
+enum class Truth : std::uint8_t { False, True, Null };
+
+/* a number or text is true when not zero; empty is false */
+Truth truthOf(const Variant& value);
+Variant toVariant(Truth truth);
+
+// Three-valued And / Or (null unknown); both sides are always evaluated.
+constexpr Truth logicalAnd(Truth left, Truth right) {
+    if (left == Truth::False || right == Truth::False)
+        return Truth::False;
+    return left == Truth::Null || right == Truth::Null ? Truth::Null : Truth::True;
+}
+constexpr Truth logicalOr(Truth left, Truth right) {
+    if (left == Truth::True || right == Truth::True)
+        return Truth::True;
+    return left == Truth::Null || right == Truth::Null ? Truth::Null : Truth::False;
+}
 Variant logicalAnd(const Variant& left, const Variant& right);
 Variant logicalOr(const Variant& left, const Variant& right);
 
 /* null and empty count as false */
+constexpr bool isTrue(Truth condition) {
+    return condition == Truth::True;
+}
 bool isTrue(const Variant& condition);
 
 } // namespace rt
