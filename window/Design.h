@@ -76,9 +76,7 @@ inline const std::array<LabelDesign, 5> labels{{
 
 QFont fontOf(const FontDesign& design);
 
-// Reel i and chip i of the arrays, as the row and the grid place them.
+// Reels stand in a row, 15 twips less apart than they are wide, so neighbours share a border.
 constexpr int reelPitch = 1200;
-constexpr int chipColumnPitch = 1800;
-constexpr int chipRowPitch = 720;
 
 } // namespace quorvex::design

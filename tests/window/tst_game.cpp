@@ -328,8 +328,8 @@ private slots:
         QCOMPARE(chip->text(QAccessible::Name), QString("Ten Thousand Dollars"));
         QAccessibleInterface* bankroll = QAccessible::queryAccessibleInterface(&window().Money);
         QCOMPARE(bankroll->text(QAccessible::Name), QString("1000"));
-        QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(&window().Bet);
-        QCOMPARE(spin->text(QAccessible::Name), QString("Bet"));
+        QAccessibleInterface* bet = QAccessible::queryAccessibleInterface(&window().Bet);
+        QCOMPARE(bet->text(QAccessible::Name), QString("Bet"));
     }
 };
 
