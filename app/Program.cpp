@@ -12,7 +12,6 @@ namespace quorvex {
 const ProjectSettings& Program::applied(const ProjectSettings& settings) {
     QCoreApplication::setApplicationName(QString::fromLatin1(settings.productName));
     QCoreApplication::setApplicationVersion("1.00");
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(settings.applicationTitle));
     QGuiApplication::setDesktopFileName("quorvex");
     QGuiApplication::setWindowIcon(QIcon(":/assets/quorvex.ico"));
     if (settings.localeId == 1033)

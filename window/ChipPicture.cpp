@@ -1,6 +1,8 @@
 #include "window/ChipPicture.h"
 
-#include <QImageReader>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace quorvex {
 
@@ -9,10 +11,18 @@ const QPixmap& ChipPicture::pixmap(QSize size, qreal devicePixelRatio) const {
     if (renders_ > 0 && cache_.size() == devicePixels &&
         cache_.devicePixelRatio() == devicePixelRatio)
         return cache_;
-    QImageReader reader(resource_, "svg");
-    reader.setScaledSize(devicePixels); // exactly this size: the proportions are not kept
-    QPixmap rendered = QPixmap::fromImage(reader.read());
-    rendered.setDevicePixelRatio(devicePixelRatio);
+    QSvgRenderer drawing(resource_);
+    QPixmap rendered;
+    if (drawing.isValid() && !devicePixels.isEmpty()) {
+        QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawing.setAspectRatioMode(Qt::IgnoreAspectRatio); // stretched to the box, as designed
+        drawing.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+        painter.end();
+        rendered = QPixmap::fromImage(image);
+        rendered.setDevicePixelRatio(devicePixelRatio);
+    }
     cache_ = rendered;
     ++renders_;
     return cache_;

@@ -5,9 +5,8 @@
 
 namespace quorvex {
 
-// The banknote drawing, rendered through Qt Svg's image plugin, which is loaded only when a
-// chip is first painted (chips show only in betting mode). Rendered once per box size and
-// pixel ratio; every chip paints the same cached pixmap.
+// The banknote drawing. Rendered once per box size and pixel ratio, on first paint (chips show
+// only in betting mode); every chip paints the same cached pixmap.
 class ChipPicture {
 public:
     explicit ChipPicture(QString resource) : resource_(std::move(resource)) {}
