@@ -7,7 +7,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-.PHONY: setup configure build run test bench format clean
+.PHONY: setup configure build run test bench package format clean
 
 setup:
 	@bash tools/setup.sh
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
+
+# build/quorvex_<version>_<arch>.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -8,12 +8,25 @@
 #include <QLocale>
 
 namespace quorvex {
+namespace {
+
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icons/quorvex-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 const ProjectSettings& Program::applied(const ProjectSettings& settings) {
-    QCoreApplication::setApplicationName(QString::fromLatin1(settings.productName));
+    // The application name is the window's class (WM_CLASS) and the desktop file name its
+    // Wayland app id: both must be the id the menu entry and icon are installed under.
+    const QString id = QString::fromLatin1(settings.applicationId);
+    QCoreApplication::setApplicationName(id);
     QCoreApplication::setApplicationVersion("1.00");
-    QGuiApplication::setDesktopFileName("quorvex");
-    QGuiApplication::setWindowIcon(QIcon(":/assets/quorvex.ico"));
+    QGuiApplication::setDesktopFileName(id);
+    QGuiApplication::setWindowIcon(windowIcon());
     if (settings.localeId == 1033)
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     installTypefaceSubstitutes();

@@ -9,6 +9,8 @@ struct ProjectSettings {
     const char* productName = "quorvex";
     // Every message box carries this title.
     const char* applicationTitle = "Quorvex 2.0";
+    // How the desktop knows the game: its menu entry, icon, metadata and running window.
+    const char* applicationId = "org.example.quorvex";
     int localeId = 1033; // English, United States
 };
 

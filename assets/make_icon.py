@@ -2,11 +2,14 @@
 """Draws the program icon: a plain white window in perspective with a cyan title bar and a
 small grey pointer at its lower right.
 
-Writes quorvex.ico (32x32 and 16x16 in 16 colours, 32x32 in two colours) and quorvex.png
-(32x32, for the desktop's icon theme):
+Writes quorvex.ico (32x32 and 16x16 in 16 colours, 32x32 in two colours; the Windows
+executable's icon), quorvex.svg (the same drawing, scalable, for the desktop's icon theme) and
+icons/quorvex-N.png at the theme's sizes, rendered from the SVG with rsvg-convert:
     python3 assets/make_icon.py assets
 """
+import os
 import struct
+import subprocess
 import sys
 import zlib
 
@@ -32,8 +35,8 @@ def lerp(a, b, t):
     return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
 
 
-def draw(size):
-    s = size / 32
+def shapes(s):
+    """The drawing's polygons at s pixels per unit of the 32-unit design."""
     # The window leans back: its right edge is shorter than its left.
     tl, tr, br, bl = (2 * s, 5 * s), (25 * s, 8 * s), (25 * s, 25 * s), (2 * s, 29 * s)
     frame = [tl, tr, br, bl]
@@ -41,6 +44,11 @@ def draw(size):
     bar = [inner[0], inner[1], lerp(inner[1], inner[2], 0.2), lerp(inner[0], inner[3], 0.18)]
     pointer = [(22 * s, 18 * s), (22 * s, 30 * s), (25 * s, 27 * s), (27.5 * s, 31.5 * s),
                (29.5 * s, 30.5 * s), (27 * s, 26 * s), (31 * s, 26 * s)]
+    return frame, inner, bar, pointer
+
+
+def draw(size):
+    frame, inner, bar, pointer = shapes(size / 32)
     pixels = []
     for y in range(size):
         row = []
@@ -124,10 +132,30 @@ def png(pixels):
             chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
+def svg():
+    frame, inner, bar, pointer = shapes(1)
+
+    def polygon(points, fill, extra=""):
+        coords = " ".join(f"{x:g},{y:g}" for x, y in points)
+        return f'  <polygon points="{coords}" fill="{fill}"{extra}/>\n'
+
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n'
+            + polygon(frame, "#000000") + polygon(inner, "#ffffff") + polygon(bar, "#00ffff")
+            + polygon(pointer, "#808080",
+                      ' stroke="#000000" stroke-width="0.8" stroke-linejoin="round"')
+            + "</svg>\n")
+
+
+THEME_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
 if __name__ == "__main__":
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
     large, small = draw(32), draw(16)
     with open(f"{folder}/quorvex.ico", "wb") as out:
         out.write(ico([(large, 4), (small, 4), (large, 1)]))
-    with open(f"{folder}/quorvex.png", "wb") as out:
-        out.write(png(large))
+    with open(f"{folder}/quorvex.svg", "w") as out:
+        out.write(svg())
+    os.makedirs(f"{folder}/icons", exist_ok=True)
+    for size in THEME_SIZES:
+        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o",
+                        f"{folder}/icons/quorvex-{size}.png", f"{folder}/quorvex.svg"], check=True)

@@ -1,21 +1,58 @@
 #!/usr/bin/env bash
-# Installs into a scratch prefix and validates the desktop entry, the metainfo and the icon.
+# Installs into a scratch prefix and checks what the desktop reads there: one id for the menu
+# entry, the metadata and the icons; the entry and metadata valid; a software-centre catalogue
+# composed from the tree keeps the game with its icon.
 # Usage: check_install.sh BUILD_DIR
-set -euo pipefail
+set -uo pipefail
 build=$1
 for tool in desktop-file-validate appstreamcli; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
-share=$prefix/share
-failed=0
-check() { "$@" || { echo "failed: $*"; failed=1; }; }
-check test -x "$prefix/bin/quorvex"
-check test -s "$share/icons/hicolor/32x32/apps/quorvex.png"
-check desktop-file-validate "$share/applications/io.github.quorvex.Quorvex.desktop"
-check appstreamcli validate --no-net --explain "$share/metainfo/io.github.quorvex.Quorvex.metainfo.xml"
-check grep -qx 'Icon=quorvex' "$share/applications/io.github.quorvex.Quorvex.desktop"
-[[ $failed -eq 0 ]] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
-exit $failed
+[[ -x /usr/libexec/appstreamcli-compose ]] || { echo "SKIP: appstream-compose missing"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "install failed"; exit 1; }
+share=$root/usr/share
+id=org.example.quorvex
+failures=0
+check() { "$@" || { echo "FAIL: $*"; failures=$((failures + 1)); }; }
+
+check test -x "$root/usr/games/quorvex"
+check test -s "$share/man/man6/quorvex.6.gz"
+check test -s "$share/doc/quorvex/copyright"
+check test -s "$share/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 24 32 48 64 128 256; do
+  png=$share/icons/hicolor/${size}x${size}/apps/$id.png
+  check test -s "$png"
+  # The PNG header holds the width and height at bytes 16 to 23.
+  check test "$(od -An -tx1 -j16 -N8 "$png" 2>/dev/null | tr -d ' \n')" = \
+    "$(printf '%08x%08x' "$size" "$size")"
+done
+
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+check desktop-file-validate "$desktop"
+check grep -qx "Icon=$id" "$desktop"
+check grep -qx "StartupWMClass=$id" "$desktop"
+check grep -qx "Exec=quorvex" "$desktop"
+check grep -qx "Categories=Game;ArcadeGame;" "$desktop"
+check grep -q "<id>$id</id>" "$metainfo"
+check grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+check grep -q '<content_attribute id="money-gambling">moderate</content_attribute>' "$metainfo"
+
+validation=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)
+[[ $? -eq 0 ]] || { echo "FAIL: appstreamcli validate --pedantic"; failures=$((failures + 1)); }
+echo "$validation"
+
+out=$work/catalogue
+appstreamcli compose --no-net --origin=quorvex --result-root="$out" --data-dir="$out/data" \
+  --icons-dir="$out/icons" --hints-dir="$out/hints" "$root" >"$work/compose.log" 2>&1 ||
+  { echo "FAIL: appstreamcli compose"; cat "$work/compose.log"; failures=$((failures + 1)); }
+catalogue=$(zcat "$out/data/quorvex.xml.gz" 2>/dev/null)
+check grep -q "<id>$id</id>" <<<"$catalogue"
+check grep -q '<icon type="cached" width="64" height="64">' <<<"$catalogue"
+check test -s "$out/icons/64x64/$id.png"
+
+if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
+[[ $failures -eq 0 ]]

@@ -70,7 +70,7 @@ private slots:
         for (std::int16_t i = 0; i < 3; ++i)
             QCOMPARE(text(window().Digit[i]), QString("0"));
         QVERIFY(window().Bet.isVisible() && window().Reset.isVisible() && window().End.isVisible());
-        QCOMPARE(window().windowIcon().availableSizes().size(), 2); // 32 and 16 pixels
+        QCOMPARE(window().windowIcon().availableSizes().size(), 7); // 16 to 256 pixels
     }
 
     void wholeTurn() {

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, runs lintian on it and checks what the
+# package declares: where the game lands and every run-time need in Depends.
+# Usage: check_package.sh BUILD_DIR [sanitized]
+set -uo pipefail
+build=$1
+[[ ${2:-} == sanitized ]] && { echo "SKIP: a sanitized build is not packaged"; exit 77; }
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+  { echo "FAIL: cpack"; cat "$work/cpack.log"; exit 1; }
+debs=("$work"/quorvex_1.0.0_*.deb)
+[[ -f ${debs[0]} ]] || { echo "FAIL: no quorvex_1.0.0_ARCH.deb"; ls "$work"; exit 1; }
+deb=${debs[0]}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+lintian --fail-on error,warning --info --pedantic "$deb" >"$work/lintian.log" 2>&1 ||
+  fail "lintian: $(cat "$work/lintian.log")"
+cat "$work/lintian.log"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == quorvex ]] || fail "package name $(field Package)"
+[[ $(field Section) == games ]] || fail "section $(field Section)"
+depends=$(field Depends)
+echo "Depends: $depends"
+# Libraries the loader needs, found by dpkg-shlibdeps, and the typefaces no tool can see.
+for need in fonts-liberation libqt6svg6 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+  [[ ", $depends," == *", $need "* || ", $depends," == *", $need,"* ]] || fail "Depends lacks $need"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/games/quorvex ./usr/share/man/man6/quorvex.6.gz \
+  ./usr/share/applications/org.example.quorvex.desktop \
+  ./usr/share/metainfo/org.example.quorvex.metainfo.xml \
+  ./usr/share/icons/hicolor/256x256/apps/org.example.quorvex.png \
+  ./usr/share/doc/quorvex/copyright ./usr/share/doc/quorvex/changelog.gz; do
+  grep -qx "$path" <<<"$contents" || fail "package lacks $path"
+done
+grep -q '^\./usr/bin/' <<<"$contents" && fail "something is installed in /usr/bin"
+
+if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
+[[ $failures -eq 0 ]]
