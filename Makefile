@@ -7,7 +7,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-.PHONY: setup configure build run test bench format clean
+.PHONY: setup configure build run test bench mutants format clean
 
 setup:
 	@bash tools/setup.sh
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
+
+# Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
+mutants: setup
+	@bash tools/mutants.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
