@@ -68,8 +68,12 @@ find_window() { window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/n
 wait_for 30 "mapped window" find_window || { cat "$work/game.log"; finish; }
 
 # The title as a desktop reads it: the window's _NET_WM_NAME.
-title=$(xprop -id "$window" _NET_WM_NAME)
-[[ $title == '_NET_WM_NAME(UTF8_STRING) = "Quorvex!"' ]] || fail "title: $title"
+title=""
+title_shown() {
+  title=$(xprop -id "$window" _NET_WM_NAME 2>&1)
+  [[ $title == '_NET_WM_NAME(UTF8_STRING) = "Quorvex!"' ]]
+}
+wait_for 10 'title "Quorvex!"' title_shown || echo "  the window's $title"
 
 shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
 colour() { convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
