@@ -7,7 +7,7 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-.PHONY: setup configure build run test bench package format clean
+.PHONY: setup configure build run test bench package mutants format clean
 
 setup:
 	@bash tools/setup.sh
@@ -30,6 +30,9 @@ bench: build
 # build/quorvex_<version>_<arch>.deb
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+# Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
+mutants: setup
+	@bash tools/mutants.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -52,6 +52,10 @@ private slots:
         QTest::newRow("out of memory") << 1 << "Run-time error '7':\n\nOut of memory";
         QTest::newRow("any other exception") << 2 << "Run-time error '51':\n\nboom";
         QTest::newRow("not even an exception") << 3 << "Run-time error '51':\n\nInternal error";
+        QTest::newRow("invalid operation")
+            << 4 << "Run-time error '5':\n\nInvalid floating-point operation";
+        QTest::newRow("division by zero") << 5 << "Run-time error '11':\n\nDivision by zero";
+        QTest::newRow("type mismatch") << 6 << "Run-time error '13':\n\nType mismatch";
     }
     void failures() {
         QFETCH(int, which);
@@ -64,14 +68,19 @@ private slots:
                 throw std::bad_alloc();
             case 2:
                 throw std::runtime_error("boom");
+            case 4:
+                throw rt::RunError::invalidFloatingPoint();
+            case 5:
+                throw rt::RunError::divisionByZero();
+            case 6:
+                throw rt::RunError::typeMismatch();
             default:
                 throw 42;
             }
         });
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(messages.shown.front()), text);
-        QCOMPARE(exits, QList<int>{EventGate::fatalExitCode});
-        QVERIFY(EventGate::fatalExitCode != 0);
+        QCOMPARE(exits, QList<int>{1});
     }
 
     void eventsDuringTheFatalBoxRunNoHandler() {

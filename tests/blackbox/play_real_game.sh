@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Starts the built game on a fresh X server, plays a turn with real clicks at the buttons'
-# and chips' pixel places, checks the screen by its colours, ends the game with End and
-# checks the exit status. Everything it starts, it ends.
+# Starts the built game on its own X server, reads the title the desktop shows, plays turns
+# with real clicks at the buttons' and chips' pixel places, judges the screen by its colours,
+# ends the game with End and checks the exit status. Every wait is for a condition, with a
+# timeout, so a slow machine only makes the test slower. Everything it starts, it ends.
 # Usage: play_real_game.sh PATH_TO_QUORVEX
+# QUORVEX_FIRST_DISPLAY (default 150): the first X display number to try.
 set -uo pipefail
 game=$1
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool xprop import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 work=$(mktemp -d)
@@ -18,66 +20,114 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display number nobody uses.
-display=""
-for n in $(seq 90 140); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=:$n; break; fi
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# wait_for SECONDS WHAT COMMAND...: polls COMMAND until it succeeds; after SECONDS it fails.
+wait_for() {
+  local limit=$1 what=$2
+  shift 2
+  local deadline=$(($(now_ms) + limit * 1000))
+  until "$@"; do
+    if (($(now_ms) > deadline)); then
+      fail "no $what within ${limit}s"
+      return 1
+    fi
+    sleep 0.05 # the polling interval, not a guess at how long anything takes
+  done
+}
+finish() {
+  if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
+  [[ $failures -eq 0 ]]
+  exit
+}
+
+# An X server on the first free display from QUORVEX_FIRST_DISPLAY on; a number taken meanwhile
+# by someone else makes this Xvfb exit, and the next number is tried.
+x_ready() { xdotool getmouselocation >/dev/null 2>&1; }
+xvfb_gone() { ! kill -0 "$xvfb_pid" 2>/dev/null; }
+x_ready_or_gone() { x_ready || xvfb_gone; }
+first=${QUORVEX_FIRST_DISPLAY:-150}
+for n in $(seq "$first" $((first + 49))); do
+  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=:$n
+  wait_for 20 "X server on :$n" x_ready_or_gone || finish
+  if ! xvfb_gone && x_ready; then break; fi
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
 done
-[[ -n $display ]] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+[[ -n $xvfb_pid ]] || { fail "no free display from :$first"; finish; }
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorvex!$' | head -n 1)
-[[ -n $window ]] || { echo "the window never appeared"; cat "$work/game.log"; exit 1; }
-sleep 0.5
+window=""
+find_window() { window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1); [[ -n $window ]]; }
+wait_for 30 "mapped window" find_window || { cat "$work/game.log"; finish; }
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-shot() { import -window "$window" "$work/$1.png"; }
-colour() { convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-expect_colour() { # shot x y r,g,b what
-  local seen
-  seen=$(colour "$1" "$2" "$3")
-  [[ $seen == "$4" ]] || fail "$5: at $2,$3 saw $seen, expected $4"
+# The title as a desktop reads it: the window's _NET_WM_NAME.
+title=""
+title_shown() {
+  title=$(xprop -id "$window" _NET_WM_NAME 2>&1)
+  [[ $title == '_NET_WM_NAME(UTF8_STRING) = "Quorvex!"' ]]
 }
-reels() { convert "$work/$1.png" -crop 241x81+272+48 +repage -format '%#' info:; }
+wait_for 10 'title "Quorvex!"' title_shown || echo "  the window's $title"
 
-# Pixel places: button and chip centres of the 679 x 479 window.
+shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
+colour() { convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+# crop SHOT GEOMETRY: a checksum of that part of the shot.
+crop() { convert "$work/$1.png" -crop "$2" +repage -format '%#' info:; }
+# Polled conditions, each on a fresh shot.
+shows() { # x y r,g,b
+  shot now && [[ $(colour now "$1" "$2") == "$3" ]]
+}
+all_show() { # x y r,g,b [x y r,g,b]...
+  shot now || return 1
+  while (($#)); do
+    [[ $(colour now "$1" "$2") == "$3" ]] || return 1
+    shift 3
+  done
+}
+part_is() { shot now && [[ $(crop now "$1") == "$2" ]]; }
+part_is_not() { shot now && [[ $(crop now "$1") != "$2" ]]; }
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+# Places in the 679 x 479 window: button and chip centres, and the parts that change.
+reels=241x81+272+48
+stake=273x41+304+376
+blue=0,0,255 yellow=255,255,0 chip_green=0,128,0
+
+wait_for 20 "first picture" all_show 255 20 $blue 274 125 $yellow 300 168 $blue || finish
 shot start
-expect_colour start 255 20 0,0,255 "blue background"
-expect_colour start 274 125 255,255,0 "yellow reel"
-expect_colour start 300 168 0,0,255 "no chips in play mode"
-start_reels=$(reels start)
+start_reels=$(crop start $reels)
+zero_stake=$(crop start $stake)
+
 changed=0
 for attempt in 1 2 3; do # three zeros again has odds of one in a thousand
-  click 72 104     # Bet
-  shot betting
-  expect_colour betting 244 168 0,128,0 "chip 0 shown in betting mode"
-  expect_colour betting 484 312 0,128,0 "chip 11 shown in betting mode"
-  click 300 168    # chip 0, one dollar
-  click 180 104    # Done
-  click 72 44      # Spin
-  shot spun
-  expect_colour spun 300 168 0,0,255 "chips hidden again"
-  if [[ $(reels spun) != "$start_reels" ]]; then changed=1; break; fi
+  click 72 104 # Bet
+  wait_for 10 "chips in betting mode (attempt $attempt)" \
+    all_show 244 168 $chip_green 484 312 $chip_green || break
+  click 300 168 # chip 0, one dollar
+  wait_for 10 "stake of one dollar (attempt $attempt)" part_is_not $stake "$zero_stake" || break
+  click 180 104 # Done
+  wait_for 10 "chips hidden again (attempt $attempt)" shows 300 168 $blue || break
+  click 72 44 # Spin: the stake goes back to 0 when the reels have been drawn
+  wait_for 10 "spin (attempt $attempt)" part_is $stake "$zero_stake" || break
+  if [[ $(crop now $reels) != "$start_reels" ]]; then
+    changed=1
+    break
+  fi
 done
-[[ $changed -eq 1 ]] || fail "no reel changed in three spins"
+[[ $failures -eq 0 && $changed -eq 0 ]] && fail "no reel changed in three spins"
 
-click 72 168       # End
-status=""
-for _ in $(seq 50); do
-  if ! kill -0 "$game_pid" 2>/dev/null; then wait "$game_pid"; status=$?; break; fi
-  sleep 0.1
-done
-game_pid_done=$game_pid
-game_pid=""
-[[ -n $status ]] || { fail "End did not end the program"; game_pid=$game_pid_done; }
-[[ -z $status || $status -eq 0 ]] || { fail "exit status $status after End"; head -c 3000 "$work/game.log"; }
-
-if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
-[[ $failures -eq 0 ]]
+click 72 168 # End
+game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+if wait_for 10 "end of the program after End" game_ended; then
+  wait "$game_pid"
+  status=$?
+  game_pid=""
+  [[ $status -eq 0 ]] || { fail "exit status $status after End"; head -c 3000 "$work/game.log"; }
+fi
+finish

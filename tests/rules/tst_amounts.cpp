@@ -76,8 +76,8 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("bankroll");
         QTest::addColumn<QString>("message"); // empty: the game goes on
-        const QString broke = quorvex::brokeMessage;
-        const QString rich = quorvex::allTheMoneyMessage;
+        const QString broke = "You're broke!";
+        const QString rich = "You have all the money in the world, there isn't any more. Sorry.";
         QTest::newRow("Bet, empty bankroll") << 0 << "0" << broke;
         QTest::newRow("Bet, below zero") << 0 << "-1" << broke;
         QTest::newRow("Bet, one dollar") << 0 << "1"
@@ -120,28 +120,35 @@ private slots:
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("stakeAfter");
         QTest::addColumn<int>("moneyWrites");
-        const auto text = [](int kind) { return QString(quorvex::outcomes[kind].comment); };
+        const QString nothing = "Sorry, try again! You didn't get anything.";
+        const QString oneSeven = "One seven! You got ten times your bid.";
+        const QString sevens = "A pair of sevens! You got a hundred times your bid!";
+        const QString jackpot =
+            "You won the jackpot! Boy, are you lucky! You got a thousand times your bid!";
+        const QString threeOfAKind =
+            "Great! You got a three of a kind! You got a hundred times your bid!";
+        const QString pair = "You got a pair! You got ten times your bid!";
         QTest::newRow("nothing: stake lost") << 0 << "100"
                                              << "900"
-                                             << "900" << text(0) << "0" << 0;
+                                             << "900" << nothing << "0" << 0;
         QTest::newRow("one seven") << 1 << "100"
                                    << "0"
-                                   << "1000" << text(1) << "0" << 1;
+                                   << "1000" << oneSeven << "0" << 1;
         QTest::newRow("pair of sevens") << 2 << "3"
                                         << "10"
-                                        << "310" << text(2) << "0" << 1;
+                                        << "310" << sevens << "0" << 1;
         QTest::newRow("jackpot") << 3 << "5"
                                  << "995"
-                                 << "5995" << text(3) << "0" << 1;
+                                 << "5995" << jackpot << "0" << 1;
         QTest::newRow("three of a kind") << 4 << "7"
                                          << "0"
-                                         << "700" << text(4) << "0" << 1;
+                                         << "700" << threeOfAKind << "0" << 1;
         QTest::newRow("pair after a seven, no stake") << 5 << "0"
                                                       << "1010"
-                                                      << "1010" << text(5) << "0" << 1;
+                                                      << "1010" << pair << "0" << 1;
         QTest::newRow("largest payout") << 3 << "999999999999"
                                         << "0"
-                                        << "999999999999000" << text(3) << "0" << 1;
+                                        << "999999999999000" << jackpot << "0" << 1;
         QTest::newRow("unknown kind changes nothing") << 6 << "100"
                                                       << "900"
                                                       << "900"

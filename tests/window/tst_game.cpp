@@ -1,5 +1,3 @@
-#include "rules/MoneyCheck.h"
-#include "rules/Payout.h"
 #include "support/GameFixture.h"
 
 #include <QAccessible>
@@ -86,9 +84,11 @@ private slots:
         click(window().Spin);
         QCOMPARE(text(window().Money), QString("101899"));
         QCOMPARE(text(window().Amt), QString("0"));
-        QCOMPARE(text(window().Comment), QString(quorvex::outcomes[3].comment));
+        QCOMPARE(
+            text(window().Comment),
+            QString("You won the jackpot! Boy, are you lucky! You got a thousand times your bid!"));
         click(window().Spin); // no new stake
-        QCOMPARE(text(window().Comment), QString(quorvex::noBetHint));
+        QCOMPARE(text(window().Comment), QString("If you don't bet, you can't win."));
         QCOMPARE(text(window().Digit[2]), QString("7"));
         QVERIFY(answerer->texts.isEmpty() && game->exitCodes.isEmpty());
     }
@@ -158,6 +158,61 @@ private slots:
         QVERIFY(bettingMode(window()));
     }
 
+    void rightPressNamesEveryChip_data() {
+        QTest::addColumn<int>("chip");
+        QTest::addColumn<QString>("name");
+        const QStringList names{
+            "One Dollar",           "Ten Dollars",          "One Hundred Dollars",
+            "One Thousand Dollars", "Ten Thousand Dollars", "One Hundred Thousand Dollars",
+            "One Million Dollars",  "Ten Million Dollars",  "One Hundred Million Dollars",
+            "One Billion Dollars",  "Ten Billion Dollars",  "One Hundred Billion Dollars"};
+        for (int chip = 0; chip < names.size(); ++chip)
+            QTest::addRow("Dollar(%d)", chip) << chip << names[chip];
+    }
+    void rightPressNamesEveryChip() {
+        QFETCH(int, chip);
+        QFETCH(QString, name);
+        window().setCaption(Label::Money, "5"); // smaller than most chips: names them all the same
+        click(window().Bet);
+        press(static_cast<std::int16_t>(chip), Qt::RightButton);
+        QCOMPARE(answerer->texts, QStringList{name});
+        QCOMPARE(answerer->titles, QStringList{"Quorvex 2.0"});
+        QVERIFY(answerer->onlyOkWithoutIcon);
+        QCOMPARE(text(window().Money), QString("5"));
+        QCOMPARE(text(window().Amt), QString("0"));
+    }
+
+    // A double click arrives as press, release, double click, release: only the first press
+    // reaches the game.
+    void doubleClickCountsOnce_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QString>("bankrollAfter");
+        QTest::addColumn<QString>("stakeAfter");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("left stakes once") << Qt::LeftButton << "990"
+                                          << "10" << QStringList();
+        QTest::newRow("right shows one box") << Qt::RightButton << "1000"
+                                             << "0" << QStringList{"Ten Dollars"};
+        QTest::newRow("middle does nothing") << Qt::MiddleButton << "1000"
+                                             << "0" << QStringList();
+    }
+    void doubleClickCountsOnce() {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QString, bankrollAfter);
+        QFETCH(QString, stakeAfter);
+        QFETCH(QStringList, messages);
+        click(window().Bet);
+        QWidget& chip = window().Dollar[1];
+        const QPoint at(20, 10);
+        QTest::mousePress(&chip, button, {}, at);
+        QTest::mouseRelease(&chip, button, {}, at);
+        QTest::mouseDClick(&chip, button, {}, at); // the double-click event alone
+        QTest::mouseRelease(&chip, button, {}, at);
+        QCOMPARE(text(window().Money), bankrollAfter);
+        QCOMPARE(text(window().Amt), stakeAfter);
+        QCOMPARE(answerer->texts, messages);
+    }
+
     void pressStakesBeforeRelease() {
         click(window().Bet);
         QTest::mousePress(&window().Dollar[1], Qt::LeftButton);
@@ -195,7 +250,7 @@ private slots:
         click(window().Spin);
         click(window().Bet);
         press(1);
-        QCOMPARE(text(window().Comment), QString(quorvex::outcomes[5].comment));
+        QCOMPARE(text(window().Comment), QString("You got a pair! You got ten times your bid!"));
         click(window().Reset);
         QVERIFY(playMode(window()));
         QCOMPARE(text(window().Money), QString("1000"));
@@ -211,7 +266,8 @@ private slots:
         QTest::addColumn<QString>("stake");
         QTest::addColumn<bool>("atDone"); // else at Bet
         QTest::addColumn<QString>("message");
-        const QString broke = quorvex::brokeMessage, rich = quorvex::allTheMoneyMessage;
+        const QString broke = "You're broke!";
+        const QString rich = "You have all the money in the world, there isn't any more. Sorry.";
         QTest::newRow("Bet, whole bankroll staked") << "0"
                                                     << "1000" << false << broke;
         QTest::newRow("Done, whole bankroll staked") << "0"
@@ -271,7 +327,8 @@ private slots:
         QCOMPARE(text(window().Money), QString("110889999999999"));
         QVERIFY(game->exitCodes.isEmpty());
         click(window().Bet);
-        QCOMPARE(answerer->texts, QStringList{quorvex::allTheMoneyMessage});
+        QCOMPARE(answerer->texts,
+                 QStringList{"You have all the money in the world, there isn't any more. Sorry."});
         QVERIFY(ended(0));
     }
 
@@ -295,15 +352,39 @@ private slots:
         QVERIFY(game->exitCodes.isEmpty());
     }
 
-    void fatalRunTimeError() {
-        game->random.push({1, 2, 3});
-        window().setCaption(Label::Amt, "12x"); // a corrupted caption
+    // Captions the game never writes, planted to reach its run-time errors through the gate.
+    void fatalRunTimeErrors_data() {
+        QTest::addColumn<QString>("bankroll");
+        QTest::addColumn<QString>("stake");
+        QTest::addColumn<int>("drawn"); // generator values taken before the error
+        QTest::addColumn<QString>("text");
+        QTest::newRow("stake not a number")
+            << "1000"
+            << "12x" << 0 << "Run-time error '13':\n\nType mismatch";
+        QTest::newRow("bankroll not a number at the payout")
+            << "lots"
+            << "5" << 3 << "Run-time error '13':\n\nType mismatch";
+        QTest::newRow("payout overflows") << "0"
+                                          << "1e306" << 3 << "Run-time error '6':\n\nOverflow";
+        QTest::newRow("bankroll overflows") << "1.7e308"
+                                            << "1e305" << 3 << "Run-time error '6':\n\nOverflow";
+    }
+    void fatalRunTimeErrors() {
+        QFETCH(QString, bankroll);
+        QFETCH(QString, stake);
+        QFETCH(int, drawn);
+        QFETCH(QString, text);
+        game->random.push({7, 7, 7});
+        window().setCaption(Label::Money, bankroll.toStdString());
+        window().setCaption(Label::Amt, stake.toStdString());
         click(window().Spin);
-        QCOMPARE(answerer->texts, QStringList{"Run-time error '13':\n\nType mismatch"});
+        QCOMPARE(answerer->texts, QStringList{text});
         QCOMPARE(answerer->titles, QStringList{"Quorvex 2.0"});
+        QVERIFY(answerer->onlyOkWithoutIcon);
         QVERIFY(ended(1));
         QVERIFY(!window().isVisible());
-        QCOMPARE(game->random.drawn(), std::size_t{0});
+        QCOMPARE(int(game->random.drawn()), drawn);
+        QCOMPARE(window().Money.text(), bankroll); // raised before Money is written
     }
 
     void keyboard() {

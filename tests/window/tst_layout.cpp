@@ -1,6 +1,8 @@
 #include "app/runtime/RunError.h"
 #include "support/GameFixture.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +23,11 @@ QWidget* control(Quorvex& window, const QString& name) {
 
 QColor pixel(const QImage& image, int x, int y, qreal scale) {
     return image.pixelColor(int(x * scale + scale / 2), int(y * scale + scale / 2));
+}
+
+// The Debian package that brings a stand-in face.
+QString packageOf(const QString& face) {
+    return face == "Liberation Sans Narrow" ? "fonts-liberation" : "fonts-liberation2";
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 8) {
@@ -59,36 +66,42 @@ private slots:
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("face"); // what the desktop draws instead
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("visible");
         const auto row = [](const char* name, QRect twips, const char* caption, const char* family,
-                            int size, bool bold, bool visible) {
+                            const char* face, int size, bool bold, bool visible) {
             QTest::newRow(name) << QString(name) << twips << QString(caption) << QString(family)
-                                << size << bold << visible;
+                                << QString(face) << size << bold << visible;
         };
         const char* serif = "Times New Roman";
-        row("Reset", {1800, 240, 1815, 855}, "Reset", serif, 29, true, true);
-        row("Done", {1800, 1080, 1815, 975}, "Done", serif, 29, true, false);
-        row("End", {360, 2040, 1455, 975}, "End", serif, 29, true, true);
-        row("Bet", {360, 1080, 1455, 975}, "Bet", serif, 29, true, true);
-        row("Spin", {360, 240, 1455, 855}, "Spin", serif, 29, true, true);
-        row("Amt", {4560, 5640, 4095, 615}, "0", "MS Sans Serif", 32, false, true);
-        row("Comment", {360, 6240, 4455, 1215}, "Comments", "MS Sans Serif", 18, false, true);
-        row("MoneyLabel", {360, 5040, 1575, 615}, "Money", "Tahoma", 29, true, true);
-        row("Money", {360, 5640, 4215, 615}, "1000", "MS Sans Serif", 32, false, true);
+        const char* sans = "MS Sans Serif";
+        row("Reset", {1800, 240, 1815, 855}, "Reset", serif, "Liberation Serif", 29, true, true);
+        row("Done", {1800, 1080, 1815, 975}, "Done", serif, "Liberation Serif", 29, true, false);
+        row("End", {360, 2040, 1455, 975}, "End", serif, "Liberation Serif", 29, true, true);
+        row("Bet", {360, 1080, 1455, 975}, "Bet", serif, "Liberation Serif", 29, true, true);
+        row("Spin", {360, 240, 1455, 855}, "Spin", serif, "Liberation Serif", 29, true, true);
+        row("Amt", {4560, 5640, 4095, 615}, "0", sans, "Liberation Sans", 32, false, true);
+        row("Comment", {360, 6240, 4455, 1215}, "Comments", sans, "Liberation Sans", 18, false,
+            true);
+        row("MoneyLabel", {360, 5040, 1575, 615}, "Money", "Tahoma", "Liberation Sans", 29, true,
+            true);
+        row("Money", {360, 5640, 4215, 615}, "1000", sans, "Liberation Sans", 32, false, true);
         for (int i = 0; i < 3; ++i)
             row(qPrintable(QString("Digit(%1)").arg(i)), {4080 + 1200 * i, 720, 1215, 1215}, "0",
-                "News Gothic MT", 64, true, true);
+                "News Gothic MT", "Liberation Sans Narrow", 64, true, true);
         for (int i = 0; i < 12; ++i)
             row(qPrintable(QString("Dollar(%1)").arg(i)),
-                {3600 + 1800 * (i % 3), 2160 + 720 * (i / 3), 1815, 735}, "", "", 0, false, false);
+                {3600 + 1800 * (i % 3), 2160 + 720 * (i / 3), 1815, 735}, "", "", "", 0, false,
+                false);
     }
     void controls() {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         QFETCH(QString, caption);
         QFETCH(QString, family);
+        QFETCH(QString, face);
         QFETCH(int, pixelSize);
         QFETCH(bool, bold);
         QFETCH(bool, visible);
@@ -107,6 +120,11 @@ private slots:
         QCOMPARE(widget->font().pixelSize(), pixelSize);
         QCOMPARE(widget->font().weight(), bold ? QFont::Bold : QFont::Normal);
         QVERIFY(!widget->font().italic() && !widget->font().underline());
+        QVERIFY2(QFontDatabase::hasFamily(face),
+                 qPrintable(face + " is missing: install the Debian package " + packageOf(face)));
+        const QFontInfo used(widget->font());
+        QCOMPARE(used.family(), face);
+        QCOMPARE(used.bold(), bold);
     }
 
     void windowFrame() {

@@ -29,27 +29,43 @@ QString reelsOf(Quorvex& w) {
     return w.Digit[0].text() + w.Digit[1].text() + w.Digit[2].text();
 }
 
+// The reels' generator of a soak: it keeps the run's seed through Form_Load, which would
+// otherwise seed it from the clock, so that a seed repeats a run. It remembers every draw.
+class SeededReels final : public rt::RandomSource {
+public:
+    explicit SeededReels(quint64 seed) : generator_(seed) {}
+    void randomize() override {}
+    float next() override {
+        draws << generator_.next();
+        return draws.back();
+    }
+
+    QList<float> draws;
+
+private:
+    rt::RandomGenerator generator_;
+};
+
+struct SoakRun {
+    QStringList events;
+    QList<float> draws;
+    int restarts = 0;
+    qsizetype boxes = 0;
+};
+
 } // namespace
 
 // Random play on the real window, checking the game's invariants after every event.
 class TestSoak : public QObject {
     Q_OBJECT
 
-private slots:
-    void randomPlay() {
-        const int events = qEnvironmentVariableIntValue("QUORVEX_SOAK_EVENTS") > 0
-                               ? qEnvironmentVariableIntValue("QUORVEX_SOAK_EVENTS")
-                               : 100000;
-        const quint64 seed = qEnvironmentVariableIsSet("QUORVEX_SOAK_SEED")
-                                 ? qEnvironmentVariable("QUORVEX_SOAK_SEED").toULongLong()
-                                 : 20261208;
-        qInfo("soak: %d events, seed %llu (QUORVEX_SOAK_SEED repeats a run)", events, seed);
+    // Plays `events` random events from `seed`; a failed check names the event and the seed.
+    static void play(quint64 seed, int events, SoakRun& run) {
         std::mt19937_64 player(seed);
-        rt::RandomGenerator reels(seed + 1);
+        SeededReels reels(seed + 1);
         MessageAnswerer answerer(0);
         auto game = std::make_unique<Game>(&reels);
         const QRegularExpression plainDigits("^(0|[1-9][0-9]*)$");
-        int restarts = 0;
 
         for (int event = 0; event < events; ++event) {
             Quorvex& w = game->window();
@@ -60,6 +76,7 @@ private slots:
 
             const int pick = int(player() % 100);
             QString what;
+            const auto drawsBefore = reels.draws.size();
             long long expectedTotal = moneyBefore + stakeBefore;
             if (pick < 1) {
                 what = "End";
@@ -92,12 +109,16 @@ private slots:
                 QTest::mouseClick(&w.Bet, Qt::LeftButton);
             }
 
+            run.events << what + " " + reelsOf(w);
             const QString context =
-                QString("event %1 (%2), seed %3").arg(event).arg(what).arg(seed);
+                QString("event %1 (%2), seed %3 (QUORVEX_SOAK_SEED=%3 repeats it)")
+                    .arg(event)
+                    .arg(what)
+                    .arg(seed);
             if (!game->exitCodes.isEmpty()) {
                 QVERIFY2(game->exitCodes == QList<int>{0}, qPrintable(context));
                 game = std::make_unique<Game>(&reels);
-                ++restarts;
+                ++run.restarts;
                 continue;
             }
             QVERIFY2(plainDigits.match(w.Money.text()).hasMatch(), qPrintable(context));
@@ -106,6 +127,8 @@ private slots:
             QVERIFY2(total == expectedTotal,
                      qPrintable(context +
                                 QString(": total %1, expected %2").arg(total).arg(expectedTotal)));
+            const auto drawn = reels.draws.size() - drawsBefore;
+            QVERIFY2(drawn == (what == "Spin" && stakeBefore > 0 ? 3 : 0), qPrintable(context));
             if (what == "Spin" && stakeBefore == 0)
                 QVERIFY2(reelsOf(w) == reelsBefore, qPrintable(context));
             bool chipsShown = true, chipsHidden = true;
@@ -117,8 +140,41 @@ private slots:
             const bool betSet = !w.Spin.isVisible() && w.Done.isVisible() && chipsShown;
             QVERIFY2(playSet != betSet, qPrintable(context));
         }
-        qInfo("soak: %d restarts, %lld answered boxes", restarts, qlonglong(answerer.texts.size()));
-        QVERIFY(restarts > 0);
+        run.draws = reels.draws;
+        run.boxes = answerer.texts.size();
+    }
+
+private slots:
+    void randomPlay() {
+        const int events = qEnvironmentVariableIntValue("QUORVEX_SOAK_EVENTS") > 0
+                               ? qEnvironmentVariableIntValue("QUORVEX_SOAK_EVENTS")
+                               : 100000;
+        const quint64 seed = qEnvironmentVariableIsSet("QUORVEX_SOAK_SEED")
+                                 ? qEnvironmentVariable("QUORVEX_SOAK_SEED").toULongLong()
+                                 : 20261208;
+        qInfo("soak: %d events, seed %llu (QUORVEX_SOAK_SEED repeats a run)", events, seed);
+        SoakRun run;
+        play(seed, events, run);
+        if (QTest::currentTestFailed())
+            return;
+        qInfo("soak: %d restarts, %lld answered boxes, %lld draws", run.restarts,
+              qlonglong(run.boxes), qlonglong(run.draws.size()));
+        QVERIFY(run.restarts > 0);
+    }
+
+    // What a printed seed is for: the same seed plays the same events and draws the same reels,
+    // across the restarts in which Form_Load runs again.
+    void seedRepeatsTheRun() {
+        SoakRun first, again, other;
+        for (auto [seed, run] : {std::pair{7ull, &first}, {7ull, &again}, {8ull, &other}}) {
+            play(seed, 5000, *run);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QVERIFY(first.restarts > 0 && first.draws.size() > 300);
+        QCOMPARE(again.events, first.events);
+        QCOMPARE(again.draws, first.draws);
+        QVERIFY(other.events != first.events);
     }
 };
 

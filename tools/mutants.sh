@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Plants each fault of tests/MUTANTS.md, one at a time, in a scratch copy of this working tree,
+# builds only what the catching tests need, runs those tests and prints caught or missed.
+# Exits 1 if any fault is missed or cannot be planted. Slow: every fault is a rebuild.
+# QUORVEX_MUTANTS_DIR sets the scratch directory; QUORVEX_MUTANTS=name,name runs only those.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+scratch=${QUORVEX_MUTANTS_DIR:-/tmp/quorvex-mutants-$(echo "$root" | md5sum | cut -c1-8)}
+src=$scratch/src
+build=$scratch/build
+export QT_QPA_PLATFORM=offscreen
+export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
+
+# name | file | Perl substitution (run with -0, so it may span lines) | tests that must fail
+mutants=(
+  "broke-wording|rules/MoneyCheck.h|s/\"You're broke!\"/\"You are broke!\"/|tst_amounts tst_game"
+  "one-seven-bet|rules/Payout.h|s/One seven! You got ten times your bid\\./One seven! You got ten times your bet./|tst_amounts tst_spin tst_game"
+  "float-product|rules/ReelSpin.cpp|s/rt::checkedMultiply\\(double\\{reelFaces\\}, double\\{random\\.next\\(\\)\\}\\)/double{reelFaces * random.next()}/|tst_spin"
+  "double-click-press|window/ChipImage.cpp|s/(mouseDoubleClickEvent\\(QMouseEvent\\* event\\) \\{\\s*)event->accept\\(\\);/\${1}mousePressEvent(event);/|tst_game"
+  "chip-name-typo|rules/ChipNames.cpp|s/\"Ten Million Dollars\"/\"Ten Milion Dollars\"/|tst_game"
+  "fatal-text|app/EventGate.cpp|s/\"Run-time error '\"/\"Runtime error '\"/|tst_gate tst_game tst_startup"
+  "nan-as-overflow|app/runtime/Arithmetic.cpp|s/(isnan\\(result\\)\\)\\s*throw RunError::)invalidFloatingPoint/\${1}overflow/|tst_arithmetic"
+  "division-by-zero-as-invalid|app/runtime/Arithmetic.cpp|s/ : RunError::divisionByZero\\(\\)/ : RunError::invalidFloatingPoint()/|tst_arithmetic"
+  "start-up-shows-window-first|app/Program.cpp|s/(std::optional<int> Program::start\\(\\) \\{\\n)/\${1}    window_.show();\\n/|tst_startup"
+  "soak-seed-lost|tests/window/tst_soak.cpp|s/void randomize\\(\\) override \\{\\}/void randomize() override { generator_.randomize(); }/|tst_soak"
+  "desktop-title|app/Program.cpp|s/(setApplicationVersion\\(\"1.00\"\\);)/\${1}\\n    QGuiApplication::setApplicationDisplayName(\"Quorvex 2.0\");/|blackbox_real_game"
+  "window-title|window/Design.h|s/windowTitle = \"Quorvex!\"/windowTitle = \"Quorvex\"/|tst_layout blackbox_real_game"
+  "box-title|app/Settings.h|s/applicationTitle = \"Quorvex 2.0\"/applicationTitle = \"quorvex\"/|tst_game tst_startup"
+  "reel-face-fallback|window/Typefaces.cpp|s/\"Liberation Sans Narrow\"/\"Liberation Sans Narow\"/|tst_layout"
+  "no-bet-hint|rules/Payout.h|s/you can't win\\./you can't win!/|tst_spin tst_game"
+  "all-the-money-wording|rules/MoneyCheck.h|s/there isn't any more/there is no more/|tst_amounts tst_game"
+  "jackpot-wording|rules/Payout.h|s/Boy, are you lucky!/Boy, you are lucky!/|tst_amounts tst_spin tst_game"
+  "nothing-wording|rules/Payout.h|s/Sorry, try again! You didn't get anything\\./Sorry, try again! You didn't win anything./|tst_amounts tst_spin"
+  "two-sevens-wording|rules/Payout.h|s/A pair of sevens!/A pair of 7s!/|tst_amounts tst_spin"
+  "three-of-a-kind-wording|rules/Payout.h|s/You got a three of a kind!/You got three of a kind!/|tst_amounts tst_spin"
+  "pair-wording|rules/Payout.h|s/\"You got a pair! You got ten times your bid!\"/\"You got a pair! You got ten times your bid.\"/|tst_spin tst_game"
+)
+
+field() { cut -d'|' -f"$2" <<<"$1"; }
+target_of() { # a test's executable target
+  case $1 in
+  blackbox_real_game) echo quorvex ;;
+  *) echo "${1%_scale2}" ;;
+  esac
+}
+
+# The working tree as it is, committed or not; a file is copied only when it differs, so the
+# scratch build stays incremental and a restored file is always newer than its objects.
+sync_tree() {
+  mkdir -p "$src"
+  (cd "$root" && git ls-files -z --cached --others --exclude-standard) |
+    while IFS= read -r -d '' file; do
+      [[ -f $root/$file ]] || continue
+      cmp -s "$root/$file" "$src/$file" && continue
+      mkdir -p "$(dirname "$src/$file")"
+      cp "$root/$file" "$src/$file"
+    done
+}
+
+# build_and_test "tests...": 0 all pass, 1 a test failed, 2 the build failed.
+build_and_test() {
+  local targets=() regex
+  for test in $1; do targets+=("$(target_of "$test")"); done
+  cmake --build "$build" -j2 --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
+  regex="^($(tr ' ' '|' <<<"$1"))\$"
+  ctest --test-dir "$build" -R "$regex" --timeout 300 >"$scratch/test.log" 2>&1 || return 1
+  return 0
+}
+
+selected() { [[ -z ${QUORVEX_MUTANTS:-} || ,$QUORVEX_MUTANTS, == *,$1,* ]]; }
+
+sync_tree
+cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$scratch/configure.log" 2>&1 ||
+  { echo "configure failed: $scratch/configure.log"; exit 1; }
+
+all_tests=""
+for mutant in "${mutants[@]}"; do
+  selected "$(field "$mutant" 1)" && all_tests+=" $(field "$mutant" 4)"
+done
+all_tests=$(tr ' ' '\n' <<<"$all_tests" | sed '/^$/d' | sort -u | tr '\n' ' ')
+echo "unplanted tree: building and running $all_tests"
+build_and_test "$all_tests"
+case $? in
+1) echo "the tests fail without any fault: $scratch/test.log"; exit 1 ;;
+2) echo "the tree does not build: $scratch/build.log"; exit 1 ;;
+esac
+
+caught=0 missed=0 broken=0
+report=()
+for mutant in "${mutants[@]}"; do
+  name=$(field "$mutant" 1) file=$(field "$mutant" 2) change=$(field "$mutant" 3) tests=$(field "$mutant" 4)
+  selected "$name" || continue
+  perl -0pi -e "$change" "$src/$file"
+  if cmp -s "$root/$file" "$src/$file"; then
+    verdict="NOT PLANTED (the code it changes has moved)"
+    broken=$((broken + 1))
+  else
+    build_and_test "$tests"
+    case $? in
+    0) verdict="MISSED"; missed=$((missed + 1)) ;;
+    1) verdict="caught"; caught=$((caught + 1)) ;;
+    2) verdict="DOES NOT BUILD (see $scratch/build.log)"; broken=$((broken + 1)) ;;
+    esac
+  fi
+  cp "$root/$file" "$src/$file"
+  line=$(printf '%-28s %-44s %s' "$name" "$verdict" "$tests")
+  echo "$line"
+  report+=("$line")
+done
+
+echo
+echo "Summary:"
+printf '%s\n' "${report[@]}"
+echo "$caught caught, $missed missed, $broken not planted or not built"
+[[ $missed -eq 0 && $broken -eq 0 ]]
