@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace quorvex {
+
+// Speaks to screen readers: each announcement shows a notification that assistive tools
+// read out. Nothing of it is drawn.
+class Announcer final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget& window);
+
+    /* an empty text announces nothing */
+    void announce(const QString& text);
+    const QString& text() const { return text_; }
+    QWidget& window() const;
+
+private:
+    QString text_;
+};
+
+} // namespace quorvex
