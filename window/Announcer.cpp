@@ -19,6 +19,7 @@ void Announcer::announce(const QString& text) {
     text_ = text;
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    emit announced(text_);
 }
 
 } // namespace quorvex

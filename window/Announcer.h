@@ -20,6 +20,10 @@ public:
     const QString& text() const { return text_; }
     QWidget& window() const;
 
+signals:
+    /* after each announcement, for whoever else listens */
+    void announced(const QString& text);
+
 private:
     QString text_;
 };
