@@ -1,5 +1,7 @@
 #include "window/Readout.h"
 
+#include <string_view>
+
 namespace quorvex {
 namespace {
 

@@ -48,14 +48,17 @@ def find_window():
     return None
 
 
-def pump(seconds):
-    """Lets events arrive for a while."""
+def pump(seconds, until=lambda: False):
+    """Lets events arrive for a while, or until the condition holds; returns the condition."""
     context = GLib.MainContext.default()
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         while context.pending():
             context.iteration(False)
+        if until():
+            return True
         time.sleep(0.02)
+    return until()
 
 
 class Game:
@@ -79,16 +82,21 @@ class Game:
         return None
 
 
-def key(*keys):
+def key(*keys, until=None):
+    """Types the keys; waits until the condition holds, or a moment when there is none."""
     subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
-    pump(0.4)
+    if until is None:
+        pump(0.4)
+    elif not pump(10, until):
+        fail(f"nothing came of {' '.join(keys)}")
 
 
 def tab_to(game, name):
     for _ in range(6):
         if game.focused() == name:
             return
-        key("Tab")
+        was = game.focused()
+        key("Tab", until=lambda: game.focused() != was)
     fail(f"Tab never reached {name} (focus on {game.focused()})")
 
 
@@ -127,9 +135,9 @@ def main():
         return 1
 
     print("== a chip pressed through its accessible action", flush=True)
-    game.buttons["Bet"].queryAction().doAction(0)
-    pump(0.6)
     chip = game.chips["One Hundred Dollars"]
+    game.buttons["Bet"].queryAction().doAction(0)
+    pump(10, lambda: chip.getState().contains(pyatspi.STATE_SHOWING))
     actions, press, names = action(chip, "press")
     _, show_menu, _ = action(chip, "showmenu")
     print("chip actions:", names, flush=True)
@@ -139,12 +147,14 @@ def main():
     mark = len(heard)
     if not actions.doAction(press):
         fail("doAction(Press) answered false")
-    pump(0.8)
+    pump(10, lambda: notifications_since(mark))
     if game.amounts() != ("900", "100"):
         fail(f"after Press on One Hundred Dollars: Money, stake = {game.amounts()}, expected 900, 100")
     expect_notifications(mark, ["Money 900, stake 100."], "after Press")
+    mark = len(heard)
     game.buttons["Reset"].queryAction().doAction(0)
-    pump(0.8)
+    pump(10, lambda: notifications_since(mark))
+    expect_notifications(mark, ["Reels 0 0 0. Comments. Money 1000, stake 0."], "after Reset")
 
     print("== one whole turn by keyboard only", flush=True)
     wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvex!$"],
@@ -154,17 +164,16 @@ def main():
     mark = len(heard)
     print("-- turn starts", flush=True)
     tab_to(game, "Bet")
-    key("space")
-    key("2")
-    key("1")
-    key("0")
+    key("space", until=lambda: game.buttons["Done"].getState().contains(pyatspi.STATE_SHOWING))
+    key("2", until=lambda: len(notifications_since(mark)) == 1)
+    key("1", until=lambda: len(notifications_since(mark)) == 2)
+    key("0", until=lambda: len(notifications_since(mark)) == 3)
     if game.amounts() != ("889", "111"):
         fail(f"after keys 2, 1, 0: Money, stake = {game.amounts()}, expected 889, 111")
     tab_to(game, "Done")
-    key("space")
+    key("space", until=lambda: game.buttons["Spin"].getState().contains(pyatspi.STATE_SHOWING))
     tab_to(game, "Spin")
-    key("space")
-    pump(0.8)
+    key("space", until=lambda: len(notifications_since(mark)) == 4)
     print("-- turn ends", flush=True)
     said = notifications_since(mark)
     reels = " ".join(game.text(f"Reel {i}") for i in (1, 2, 3))
@@ -179,16 +188,14 @@ def main():
 
     print("== Shift with a digit names the chip", flush=True)
     tab_to(game, "Bet")
-    key("space")
+    key("space", until=lambda: game.buttons["Done"].getState().contains(pyatspi.STATE_SHOWING))
     before = game.amounts()
-    key("shift+5")
-    pump(0.8)
-    app = window.parent
-    texts = [n.name for n in descendants(app) if n.getRoleName() == "label"]
-    if "One Hundred Thousand Dollars" not in texts:
-        fail(f"no box naming One Hundred Thousand Dollars after Shift+5 (labels {texts})")
-    key("Return")
-    pump(0.5)
+    named = lambda: any(kind == "object:state-changed:showing" and role == "label"
+                        and name == "One Hundred Thousand Dollars" for kind, role, name in heard)
+    key("shift+5", until=named)
+    closed = len(heard)
+    key("Return", until=lambda: any(kind == "object:state-changed:showing" and role != "label"
+                                    for kind, role, _ in heard[closed:]))
     if game.amounts() != before:
         fail(f"Shift+5 changed the amounts to {game.amounts()}")
     return 1 if failures else 0
