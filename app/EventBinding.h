@@ -5,7 +5,8 @@ namespace quorvex {
 class EventGate;
 class Quorvex;
 
-// Connects the six bound events of the running window to their handlers, through the gate.
+// Connects the six bound events of the running window to their handlers, through the gate,
+// and has the window announce to screen readers whatever a handler changed.
 // Load is raised by the start-up itself.
 void bindEvents(Quorvex& window, EventGate& gate);
 

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/EventBinding.h"
+#include "window/Accessibility.h"
 #include "window/Typefaces.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ const ProjectSettings& Program::applied(const ProjectSettings& settings) {
     if (settings.localeId == 1033)
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     installTypefaceSubstitutes();
+    installAccessibility();
     return settings;
 }
 

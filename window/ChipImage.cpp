@@ -33,6 +33,11 @@ std::int16_t ChipImage::shiftCode(Qt::KeyboardModifiers modifiers) {
                                      (modifiers.testFlag(Qt::AltModifier) ? 4 : 0));
 }
 
+void ChipImage::press(std::int16_t button, std::int16_t shift) {
+    if (isVisible())
+        emit pressed(index_, button, shift, 0.0f, 0.0f);
+}
+
 void ChipImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_.pixmap(size(), devicePixelRatioF()));

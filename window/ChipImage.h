@@ -24,6 +24,10 @@ public:
     static std::int16_t buttonCode(Qt::MouseButton button);
     static std::int16_t shiftCode(Qt::KeyboardModifiers modifiers);
 
+    /* a press without a mouse (a key, an assistive tool), at the chip's top-left corner;
+       a hidden chip takes none */
+    void press(std::int16_t button, std::int16_t shift);
+
 signals:
     /* x and y in twips from the chip's top-left corner */
     void pressed(std::int16_t index, std::int16_t button, std::int16_t shift, float x, float y);

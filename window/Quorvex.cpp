@@ -7,8 +7,11 @@
 #include "rules/Payout.h"
 #include "rules/Staking.h"
 #include "window/CaptionLabel.h"
+#include "window/ChipKeys.h"
 #include "window/CommandButton.h"
 #include "window/Design.h"
+
+#include <QKeyEvent>
 
 namespace quorvex {
 namespace {
@@ -53,6 +56,10 @@ void setTop(QWidget& control, int twips) {
     control.move(control.x(), toPixels(twips));
 }
 
+QString reelDescription(std::int16_t reel) {
+    return QStringLiteral("Reel %1").arg(reel + 1);
+}
+
 } // namespace
 
 // Members are built in declaration order, which is the controls' creation order.
@@ -63,7 +70,8 @@ Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
       Spin(makeButton(*this, design::buttons[4])),
       Dollar(makeFirstChip(*this, chipPicture_), copyChip), Amt(makeLabel(*this, "Amt")),
       Digit(makeLabel(*this, "Digit"), copyLabel), Comment(makeLabel(*this, "Comment")),
-      MoneyLabel(makeLabel(*this, "MoneyLabel")), Money(makeLabel(*this, "Money")) {
+      MoneyLabel(makeLabel(*this, "MoneyLabel")), Money(makeLabel(*this, "Money")),
+      announcer_(*new Announcer(*this)) {
     setWindowTitle(design::windowTitle);
     setFixedSize(toPixels(design::clientWidth), toPixels(design::clientHeight));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -73,7 +81,18 @@ Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
     setPalette(background);
     setAutoFillBackground(true);
     Dollar[0].setAccessibleName(QString::fromLatin1(chipName(0)));
+    describe();
     setTabOrder();
+}
+
+void Quorvex::describe() {
+    Money.setAccessibleDescription("Money");
+    Amt.setAccessibleDescription("Stake");
+    Comment.setAccessibleDescription("Message");
+    Digit[0].setAccessibleDescription(reelDescription(0));
+    Bet.setAccessibleDescription(
+        "Shows the chips. While they are shown, the keys 0 to 9, A and B stake the chip with "
+        "that many zeros (A ten, B eleven); with Shift held they name it.");
 }
 
 void Quorvex::setTabOrder() {
@@ -98,6 +117,7 @@ void Quorvex::duplicate() {
         CaptionLabel& reel = Digit.load(i);
         setLeft(reel, 4080 + design::reelPitch * i);
         setTop(reel, 720);
+        reel.setAccessibleDescription(reelDescription(i));
         reel.setVisible(true);
     }
     for (std::int16_t i = 1; i <= 11; ++i) {
@@ -168,6 +188,17 @@ void Quorvex::Dollar_MouseDown(std::int16_t Index, std::int16_t Button, std::int
         messages_.show(chipName(Index));
     else if (Button == left)
         stakeChip(*this, Index);
+}
+
+void Quorvex::keyPressEvent(QKeyEvent* event) {
+    const auto key = chipKeyOf(*event);
+    if (!key || key->chip >= Dollar.count() || !Dollar[key->chip].isVisible()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) // a held key stakes once, as a held mouse button does
+        Dollar[key->chip].press(key->button, ChipImage::shiftCode(event->modifiers()));
 }
 
 void Quorvex::showChips(bool shown) {

@@ -5,6 +5,7 @@
 #include "app/runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/ReelSpin.h"
+#include "window/Announcer.h"
 #include "window/CaptionLabel.h"
 #include "window/ChipImage.h"
 #include "window/ChipPicture.h"
@@ -69,10 +70,18 @@ public:
     QLabel& Money;
 
     const ChipPicture& chipPicture() const { return chipPicture_; }
+    Announcer& announcer() const { return announcer_; }
+
+protected:
+    // The chip keys, which the focused button leaves to its window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    Announcer& announcer_;
+
     QLabel& label(Label which) const;
     void showChips(bool shown);
+    void describe();
     void setTabOrder();
 };
 

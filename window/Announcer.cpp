@@ -1,0 +1,25 @@
+#include "window/Announcer.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+namespace quorvex {
+
+Announcer::Announcer(QWidget& window) : QObject(&window) {
+    setObjectName("Announcer");
+}
+
+QWidget& Announcer::window() const {
+    return static_cast<QWidget&>(*parent());
+}
+
+void Announcer::announce(const QString& text) {
+    if (text.isEmpty())
+        return;
+    text_ = text;
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    emit announced(text_);
+}
+
+} // namespace quorvex

@@ -1,0 +1,56 @@
+#include "window/ChipAccessible.h"
+
+#include "window/ChipImage.h"
+
+#include <QPointer>
+
+namespace quorvex {
+namespace {
+
+constexpr std::int16_t leftButton = 1, rightButton = 2;
+
+QString keyOf(std::int16_t chip) {
+    return chip < 10 ? QString::number(chip) : QString(QChar('A' + (chip - 10)));
+}
+
+} // namespace
+
+ChipAccessible::ChipAccessible(ChipImage& chip) : QAccessibleWidget(&chip, QAccessible::Button) {}
+
+ChipImage& ChipAccessible::chip() const {
+    return static_cast<ChipImage&>(*widget());
+}
+
+QStringList ChipAccessible::actionNames() const {
+    return {pressAction(), showMenuAction()};
+}
+
+void ChipAccessible::doAction(const QString& actionName) {
+    std::int16_t button = 0;
+    if (actionName == pressAction())
+        button = leftButton;
+    else if (actionName == showMenuAction())
+        button = rightButton;
+    else
+        return;
+    // Later, from the event loop: the tool that asked gets its answer before a message box
+    // waits for the player.
+    QMetaObject::invokeMethod(
+        &chip(),
+        [target = QPointer<ChipImage>(&chip()), button] {
+            if (target)
+                target->press(button, 0);
+        },
+        Qt::QueuedConnection);
+}
+
+QStringList ChipAccessible::keyBindingsForAction(const QString& actionName) const {
+    const QString key = keyOf(chip().index());
+    if (actionName == pressAction())
+        return {key};
+    if (actionName == showMenuAction())
+        return {QStringLiteral("Shift+") + key};
+    return {};
+}
+
+} // namespace quorvex
