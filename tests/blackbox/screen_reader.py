@@ -40,7 +40,7 @@ def descendants(node):
 def find_window():
     for _ in range(100):
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "quorvex":
+            if app is not None and app.name == "org.example.quorvex":
                 for frame in app:
                     if frame is not None and frame.name == "Quorvex!":
                         return frame
