@@ -67,6 +67,10 @@ build_and_test() {
   return 0
 }
 
+failed_tests() { # the tests the last run reported as failed
+  sed -n 's/^[[:space:]]*[0-9]* - \([A-Za-z0-9_]*\) .*/\1/p' "$scratch/test.log" | tr '\n' ' ' | sed 's/ $//'
+}
+
 selected() { [[ -z ${QUORVEX_MUTANTS:-} || ,$QUORVEX_MUTANTS, == *,$1,* ]]; }
 
 sync_tree
@@ -98,12 +102,15 @@ for mutant in "${mutants[@]}"; do
     build_and_test "$tests"
     case $? in
     0) verdict="MISSED"; missed=$((missed + 1)) ;;
-    1) verdict="caught"; caught=$((caught + 1)) ;;
+    1)
+      verdict="caught by $(failed_tests)"
+      caught=$((caught + 1))
+      ;;
     2) verdict="DOES NOT BUILD (see $scratch/build.log)"; broken=$((broken + 1)) ;;
     esac
   fi
   cp "$root/$file" "$src/$file"
-  line=$(printf '%-28s %-44s %s' "$name" "$verdict" "$tests")
+  line=$(printf '%-28s %s' "$name" "$verdict")
   echo "$line"
   report+=("$line")
 done
