@@ -63,7 +63,7 @@ build_and_test() {
   for test in $1; do targets+=("$(target_of "$test")"); done
   cmake --build "$build" -j2 --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
   regex="^($(tr ' ' '|' <<<"$1"))\$"
-  ctest --test-dir "$build" -R "$regex" --timeout 300 >"$scratch/test.log" 2>&1 || return 1
+  ctest --test-dir "$build" -R "$regex" --timeout 300 --output-on-failure >"$scratch/test.log" 2>&1 || return 1
   return 0
 }
 
