@@ -52,7 +52,7 @@ private slots:
             rt::textToDouble(text.toStdString());
             QFAIL("no error raised");
         } catch (const RunError& error) {
-            QCOMPARE(error.number(), int(RunError::TypeMismatch));
+            QCOMPARE(error.number(), 13);
         }
     }
 
@@ -61,7 +61,7 @@ private slots:
             rt::textToDouble("1e400");
             QFAIL("no error raised");
         } catch (const RunError& error) {
-            QCOMPARE(error.number(), int(RunError::Overflow));
+            QCOMPARE(error.number(), 6);
         }
     }
 
@@ -87,7 +87,7 @@ private slots:
             rt::textToInt16(text.toStdString());
             QFAIL("no error raised");
         } catch (const RunError& error) {
-            QCOMPARE(error.number(), int(RunError::Overflow));
+            QCOMPARE(error.number(), 6);
         }
     }
 
