@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/EventBinding.h"
+#include "app/WindowIcon.h"
 #include "window/Accessibility.h"
 #include "window/Typefaces.h"
 
@@ -12,10 +13,9 @@ namespace quorvex {
 namespace {
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icons/quorvex-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // QIcon owns its engine.
+    return QIcon(new WindowIcon(QStringLiteral(":/assets/icons/quorvex-%1.png"),
+                                {16, 24, 32, 48, 64, 128, 256}));
 }
 
 } // namespace

@@ -22,9 +22,19 @@ private slots:
 
     void windowIconOffersLargeSizes() {
         Game game;
-        const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
-        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        const QIcon icon = QGuiApplication::windowIcon();
+        const QList<QSize> sizes = icon.availableSizes();
+        for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+            const QImage drawn = icon.pixmap(QSize(side, side)).toImage();
+            QCOMPARE(drawn.size(), QSize(side, side));
+            // The cyan title bar, under the frame's top edge; small sizes blend its edges.
+            const QColor bar = drawn.pixelColor(side / 2, side * 9 / 32);
+            QVERIFY2(bar.red() < 64 && bar.green() > 224 && bar.blue() > 224,
+                     qPrintable(bar.name()));
+        }
+        // A size between two drawn ones is scaled down from the next larger drawing.
+        QCOMPARE(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
     }
 
     void messageBoxLeavesRoomForItsTitle() {
