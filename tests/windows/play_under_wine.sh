@@ -52,10 +52,12 @@ wait_for 20 xdotool getmouselocation >/dev/null || { echo "Xvfb did not start"; 
 wine "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=""
-game_window() { # the game's window once it is mapped at its full size
+game_window() { # a visible top-level window of the program, found by its class, not its title
   local id
-  id=$(xdotool search --onlyvisible --name '^Quorvex!$' | head -n 1)
-  [[ -n $id ]] && xdotool getwindowgeometry "$id" | grep -q 'Geometry: 679x479' && window=$id
+  for id in $(xdotool search --onlyvisible --classname '^quorvex\.exe$'); do
+    [[ $(xdotool getwindowname "$id") != "Default IME" ]] && window=$id && return 0
+  done
+  return 1
 }
 # A fresh prefix is set up first, which takes Wine some seconds.
 wait_for 180 game_window || {
@@ -63,6 +65,13 @@ wait_for 180 game_window || {
   cat "$work/game.log"
   exit 1
 }
+title() { xdotool getwindowname "$window"; }
+size() { xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p'; }
+settled() { game_window && [[ $(title) == "Quorvex!" && $(size) == 679x479 ]]; }
+if ! wait_for 10 settled; then
+  [[ $(title) == "Quorvex!" ]] || fail "window title is '$(title)'"
+  [[ $(size) == 679x479 ]] || fail "client area is $(size)"
+fi
 
 shot() { import -window "$window" "$work/$1.png"; }
 keep() { [[ -z ${QUORVEX_WINDOWS_SHOTS:-} ]] || import -window root "$QUORVEX_WINDOWS_SHOTS/$1.png"; }
@@ -74,11 +83,6 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
 box_shown() { xdotool search --onlyvisible --name '^Quorvex 2\.0$' >/dev/null; }
 box_gone() { ! box_shown; }
 reels_differ() { [[ $(reels) != "$1" ]]; }
-
-title=$(xdotool getwindowname "$window")
-[[ $title == "Quorvex!" ]] || fail "window title is '$title'"
-size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-[[ $size == 679x479 ]] || fail "client area is $size"
 
 # Pixel places: button and chip centres of the 679 x 479 client area.
 wait_for 10 shows 274 125 255,255,0 || fail "no yellow reel"
