@@ -6,8 +6,9 @@
 # - Qt's offscreen platform on Windows reads fonts from one folder rather than from the
 #   system, so it is given a folder holding the system's fonts, the ones Wine registers for
 #   Windows programs (Wine's own Tahoma and MS Sans Serif do not reach Qt's font list).
-# - Each suite has a Wine prefix of its own beside it, made on the first run and kept, so
-#   suites may run side by side and this script ends only its own Wine server.
+# - Each suite, with each set of QT_* variables, has a Wine prefix of its own beside it, made
+#   on the first run and kept, so runs may go side by side and each ends only its own Wine
+#   server.
 # Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
 set -uo pipefail
 suite=$1
@@ -23,11 +24,11 @@ windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 
 fonts=$build/wine-fonts
 if [[ ! -d $fonts ]]; then
-  mkdir -p "$fonts.new"
+  mkdir -p "$fonts.new.$$"
   fc-list --format '%{file}\n' | grep -Ei '\.(ttf|otf)$' | sort -u | while read -r file; do
-    ln -sf "$file" "$fonts.new/"
+    ln -sf "$file" "$fonts.new.$$/"
   done
-  mv -T "$fonts.new" "$fonts" 2>/dev/null || rm -rf "$fonts.new"
+  mv -T "$fonts.new.$$" "$fonts" 2>/dev/null || rm -rf "$fonts.new.$$"
 fi
 export QT_QPA_FONTDIR
 QT_QPA_FONTDIR=$(windows_path "$fonts")
@@ -35,7 +36,8 @@ while IFS='=' read -r variable value; do
   export "WINE$variable=$value"
 done < <(env | grep '^QT_')
 
-export WINEPREFIX=$build/wine-$name
+export WINEPREFIX
+WINEPREFIX=$build/wine-$name-$(env | grep '^QT_' | sort | md5sum | cut -c1-8)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 log=$(mktemp --suffix=.txt)
