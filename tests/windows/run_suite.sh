@@ -6,9 +6,9 @@
 # - Qt's offscreen platform on Windows reads fonts from one folder rather than from the
 #   system, so it is given a folder holding the system's fonts, the ones Wine registers for
 #   Windows programs (Wine's own Tahoma and MS Sans Serif do not reach Qt's font list).
-# - Each suite, with each set of QT_* variables, has a Wine prefix of its own beside it, made
-#   on the first run and kept, so runs may go side by side and each ends only its own Wine
-#   server.
+# - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
+#   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits
+#   for the server to end by itself once the last program in the prefix has ended.
 # Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
 set -uo pipefail
 suite=$1
@@ -18,7 +18,6 @@ for tool in wine wineserver fc-list; do
 done
 [[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
 suite=$(realpath "$suite")
-name=$(basename "$suite" .exe)
 build=$(dirname "$suite")
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 
@@ -36,12 +35,11 @@ while IFS='=' read -r variable value; do
   export "WINE$variable=$value"
 done < <(env | grep '^QT_')
 
-export WINEPREFIX
-WINEPREFIX=$build/wine-$name-$(env | grep '^QT_' | sort | md5sum | cut -c1-8)
+export WINEPREFIX=$build/wine-prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 log=$(mktemp --suffix=.txt)
-trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -f "$log"' EXIT
+trap 'wineserver -w 2>/dev/null; rm -f "$log"' EXIT
 
 wine "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
 status=$?
