@@ -1,4 +1,4 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; `make windows` cross-builds.
 BUILD_DIR ?= build
 SANITIZE ?= 0
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -7,7 +7,20 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-.PHONY: setup configure build run test bench package mutants format clean
+# The Windows build: mingw-w64 against a static Qt for Windows, unpacked once from the
+# shared archive beside this clone, or any such Qt named by QT_WINDOWS_PREFIX.
+WINDOWS_DIR := build-windows
+QT_WINDOWS_ARCHIVE ?= $(CURDIR)/../shared/windows/qt6.4.2-mingw-w64-x86_64-static.tar.xz
+QT_WINDOWS_PREFIX ?= $(CURDIR)/$(WINDOWS_DIR)/qt6-mingw
+QT_HOST_PATH ?= /usr
+QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
+TEST_BUILDS := build
+ifneq ($(SANITIZE),1)
+TEST_BUILDS += windows-if-possible
+endif
+
+.PHONY: setup configure build run test bench package mutants format clean windows windows-if-possible \
+	windows-test
 
 setup:
 	@bash tools/setup.sh
@@ -21,8 +34,29 @@ build: configure
 run: build
 	@$(BUILD_DIR)/app/quorvex
 
-test: build
+test: $(TEST_BUILDS)
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
+
+windows: setup $(QT_WINDOWS_TOOLCHAIN)
+	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) >/dev/null
+	@cmake --build $(WINDOWS_DIR) --parallel
+
+$(CURDIR)/$(WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
+	@mkdir -p $(WINDOWS_DIR)
+	@tar -C $(WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
+	@touch $@
+
+# `make test` builds for Windows too when Qt for Windows, the cross compilers and Wine are
+# there; otherwise CTest reports the windows_* tests as skipped.
+windows-if-possible: setup
+	@if { [ -e $(QT_WINDOWS_TOOLCHAIN) ] || [ -e $(QT_WINDOWS_ARCHIVE) ]; } && \
+		command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
+		$(MAKE) --no-print-directory windows; \
+	else echo "No Qt for Windows, mingw-w64 or Wine: the Windows tests will be skipped"; fi
+
+windows-test: build windows
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600 -R '^windows_'
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
@@ -38,4 +72,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize $(WINDOWS_DIR)

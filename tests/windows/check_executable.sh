@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Reads what the Windows executable carries: the version block and the three-image icon of
+# its resources, the GUI subsystem, and imports from no DLL outside Windows itself (the
+# compiler's runtime and Qt are linked in).
+# Usage: check_executable.sh PATH_TO_quorvex.exe
+set -uo pipefail
+exe=$1
+for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
+done
+[[ -f $exe ]] || { echo "SKIP: $exe not built (make windows)"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc" || { echo "no resources read"; exit 1; }
+x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt" || exit 1
+
+failed=0
+expect() {
+  if ! grep -qF -- "$1" "$work/resources.rc"; then
+    echo "missing: $1"
+    failed=1
+  fi
+}
+expect 'FILEVERSION 1, 0, 0, 0'
+expect 'PRODUCTVERSION 1, 0, 0, 0'
+expect 'FILETYPE 0x1'
+expect 'BLOCK "040904B0"'
+expect 'VALUE "CompanyName", "Quorvex developers"'
+expect 'VALUE "FileVersion", "1.00"'
+expect 'VALUE "InternalName", "Quorvex 2.0"'
+expect 'VALUE "OriginalFilename", "Quorvex 2.0.exe"'
+expect 'VALUE "ProductName", "quorvex"'
+expect 'VALUE "ProductVersion", "1.00"'
+expect 'VALUE "Translation", 0x409, 1200'
+expect '"IDI_ICON1" 14 /* RT_GROUP_ICON */'
+expect 'Has 3 elements'
+expect '"\040\040\020\000", 1, 4,'
+expect '"\020\020\020\000", 1, 4,'
+expect '"\040\040\002\000", 1, 1,'
+strings=$(sed -n '/BLOCK "040904B0"/,/END/p' "$work/resources.rc" | grep -c 'VALUE')
+tables=$(grep -c 'BLOCK "[0-9A-F]\{8\}"' "$work/resources.rc")
+icons=$(grep -c '/\* RT_ICON \*/' "$work/resources.rc")
+groups=$(grep -c '/\* RT_GROUP_ICON \*/' "$work/resources.rc")
+[[ $strings -eq 6 ]] || { echo "string table holds $strings entries, not 6"; failed=1; }
+[[ $tables -eq 1 ]] || { echo "$tables string tables, not 1"; failed=1; }
+[[ $icons -eq 3 && $groups -eq 1 ]] || { echo "$icons icon images in $groups groups, not 3 in 1"; failed=1; }
+
+grep -q 'Subsystem.*(Windows GUI)' "$work/headers.txt" || { echo "not a GUI subsystem program"; failed=1; }
+
+# Windows' own DLLs and API sets; anything else would have to be shipped beside the program.
+windows='advapi32 authz comctl32 comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32
+  mpr msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme
+  version winmm winspool.drv ws2_32 wtsapi32'
+imports=$(sed -n 's/^\s*DLL Name: //p' "$work/headers.txt" | tr 'A-Z' 'a-z' | tr -d '\r')
+[[ -n $imports ]] || { echo "no imports read"; failed=1; }
+for dll in $imports; do
+  base=${dll%.dll}
+  [[ $base == api-ms-win-* ]] && continue
+  [[ " $(echo $windows) " == *" $base "* || " $(echo $windows) " == *" $dll "* ]] ||
+    { echo "imports $dll, which is not part of Windows"; failed=1; }
+done
+echo "imports: $(echo $imports)"
+
+[[ $failed -eq 0 ]] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
+exit $failed

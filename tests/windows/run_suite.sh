@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs one QtTest suite of the Windows build under Wine and passes on its exit status.
+# - A QtTest program under Wine writes nothing to this terminal, so its log goes to a file
+#   (Wine maps Z: to /) that is printed afterwards.
+# - Wine hands no QT_* variable to Windows programs unless it is spelled WINEQT_*.
+# - Qt's offscreen platform on Windows reads fonts from one folder rather than from the
+#   system, so it is given a folder holding the system's fonts, the ones Wine registers for
+#   Windows programs (Wine's own Tahoma and MS Sans Serif do not reach Qt's font list).
+# - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
+#   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits
+#   for the server to end by itself once the last program in the prefix has ended.
+# Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
+set -uo pipefail
+suite=$1
+shift
+for tool in wine wineserver fc-list; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
+done
+[[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
+suite=$(realpath "$suite")
+build=$(dirname "$suite")
+windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+
+fonts=$build/wine-fonts
+if [[ ! -d $fonts ]]; then
+  mkdir -p "$fonts.new.$$"
+  fc-list --format '%{file}\n' | grep -Ei '\.(ttf|otf)$' | sort -u | while read -r file; do
+    ln -sf "$file" "$fonts.new.$$/"
+  done
+  mv -T "$fonts.new.$$" "$fonts" 2>/dev/null || rm -rf "$fonts.new.$$"
+fi
+export QT_QPA_FONTDIR
+QT_QPA_FONTDIR=$(windows_path "$fonts")
+while IFS='=' read -r variable value; do
+  export "WINE$variable=$value"
+done < <(env | grep '^QT_')
+
+export WINEPREFIX=$build/wine-prefix
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+log=$(mktemp --suffix=.txt)
+trap 'wineserver -w 2>/dev/null; rm -f "$log"' EXIT
+
+wine "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
+status=$?
+cat "$log"
+exit "$status"

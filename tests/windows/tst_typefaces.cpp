@@ -1,0 +1,57 @@
+// Each designed typeface is used by its own name where it is installed (Windows) and by
+// its metric-compatible stand-in where it is missing (Debian). The log names the face each
+// request resolved to, so a run under Wine shows what Wine offered.
+#include "window/Typefaces.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTest>
+
+class TypefacesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { quorvex::installTypefaceSubstitutes(); }
+
+    void designedFaceOrItsStandIn_data() {
+        QTest::addColumn<QString>("designed");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("standIn");
+        QTest::newRow("buttons") << "Times New Roman" << 29 << true << "Liberation Serif";
+        QTest::newRow("amounts") << "MS Sans Serif" << 32 << false << "Liberation Sans";
+        QTest::newRow("comment") << "MS Sans Serif" << 18 << false << "Liberation Sans";
+        QTest::newRow("heading") << "Tahoma" << 29 << true << "Liberation Sans";
+        QTest::newRow("reels") << "News Gothic MT" << 64 << true << "Liberation Sans Narrow";
+    }
+
+    void designedFaceOrItsStandIn() {
+        QFETCH(QString, designed);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QFETCH(QString, standIn);
+        QFont font(designed);
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        const QFontInfo resolved(font);
+        qInfo().noquote() << designed << pixels << "px resolved to" << resolved.family();
+        const bool installed = QFontDatabase::families().contains(designed, Qt::CaseInsensitive);
+        QCOMPARE(resolved.family(), installed ? designed : standIn);
+        QCOMPARE(resolved.pixelSize(), pixels);
+        QCOMPARE(resolved.bold(), bold);
+    }
+
+    void standInsLeaveInstalledFacesAlone() {
+        // A face every platform has must not be redirected by the stand-in table.
+        for (const char* face : {"Times New Roman", "MS Sans Serif", "Tahoma", "News Gothic MT"}) {
+            const QString designed = QString::fromLatin1(face);
+            if (QFontDatabase::families().contains(designed, Qt::CaseInsensitive))
+                QVERIFY2(QFont::substitutes(designed).isEmpty(), face);
+            else
+                QCOMPARE(QFont::substitutes(designed).size(), 1);
+        }
+    }
+};
+
+QTEST_MAIN(TypefacesTest)
+#include "tst_typefaces.moc"
