@@ -14,35 +14,13 @@ trap 'rm -rf "$work"' EXIT
 x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc" || { echo "no resources read"; exit 1; }
 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt" || exit 1
 
+source "$(dirname "$0")/../packaging/version_block.sh"
 failed=0
-expect() {
-  if ! grep -qF -- "$1" "$work/resources.rc"; then
-    echo "missing: $1"
-    failed=1
-  fi
-}
-expect 'FILEVERSION 1, 0, 0, 0'
-expect 'PRODUCTVERSION 1, 0, 0, 0'
-expect 'FILETYPE 0x1'
-expect 'BLOCK "040904B0"'
-expect 'VALUE "CompanyName", "Quorvex developers"'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "InternalName", "Quorvex 2.0"'
-expect 'VALUE "OriginalFilename", "Quorvex 2.0.exe"'
-expect 'VALUE "ProductName", "quorvex"'
-expect 'VALUE "ProductVersion", "1.00"'
-expect 'VALUE "Translation", 0x409, 1200'
-expect '"IDI_ICON1" 14 /* RT_GROUP_ICON */'
-expect 'Has 3 elements'
-expect '"\040\040\020\000", 1, 4,'
-expect '"\020\020\020\000", 1, 4,'
-expect '"\040\040\002\000", 1, 1,'
-strings=$(sed -n '/BLOCK "040904B0"/,/END/p' "$work/resources.rc" | grep -c 'VALUE')
-tables=$(grep -c 'BLOCK "[0-9A-F]\{8\}"' "$work/resources.rc")
+check_version_block "$work/resources.rc" || failed=1
+grep -qF '"IDI_ICON1" 14 /* RT_GROUP_ICON */' "$work/resources.rc" ||
+  { echo "missing: the icon group IDI_ICON1"; failed=1; }
 icons=$(grep -c '/\* RT_ICON \*/' "$work/resources.rc")
 groups=$(grep -c '/\* RT_GROUP_ICON \*/' "$work/resources.rc")
-[[ $strings -eq 6 ]] || { echo "string table holds $strings entries, not 6"; failed=1; }
-[[ $tables -eq 1 ]] || { echo "$tables string tables, not 1"; failed=1; }
 [[ $icons -eq 3 && $groups -eq 1 ]] || { echo "$icons icon images in $groups groups, not 3 in 1"; failed=1; }
 
 grep -q 'Subsystem.*(Windows GUI)' "$work/headers.txt" || { echo "not a GUI subsystem program"; failed=1; }
