@@ -1,4 +1,4 @@
-# The two commands of the README: `make run` and `make test`; `make windows` cross-builds.
+# What the README's ./dev hands over to, once set up: `run` and `test`; `windows` cross-builds.
 BUILD_DIR ?= build
 SANITIZE ?= 0
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -64,6 +64,7 @@ bench: build
 # build/quorvex_<version>_<arch>.deb
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
 # Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
 mutants: setup
 	@bash tools/mutants.sh
