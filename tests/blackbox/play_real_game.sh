@@ -4,17 +4,17 @@
 # ends the game with End and checks the exit status. Every wait is for a condition, with a
 # timeout, so a slow machine only makes the test slower. Everything it starts, it ends.
 # Usage: play_real_game.sh PATH_TO_QUORVEX
-# QUORVEX_FIRST_DISPLAY (default 150): the first X display number to try.
 set -uo pipefail
 game=$1
+source "$(dirname "$0")/../support/x_server.sh"
 for tool in Xvfb xdotool xprop import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 work=$(mktemp -d)
-xvfb_pid="" game_pid=""
+x_server_pid="" game_pid=""
 cleanup() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  [[ -n $x_server_pid ]] && kill "$x_server_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -43,23 +43,7 @@ finish() {
   exit
 }
 
-# An X server on the first free display from QUORVEX_FIRST_DISPLAY on; a number taken meanwhile
-# by someone else makes this Xvfb exit, and the next number is tried.
-x_ready() { xdotool getmouselocation >/dev/null 2>&1; }
-xvfb_gone() { ! kill -0 "$xvfb_pid" 2>/dev/null; }
-x_ready_or_gone() { x_ready || xvfb_gone; }
-first=${QUORVEX_FIRST_DISPLAY:-150}
-for n in $(seq "$first" $((first + 49))); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=:$n
-  wait_for 20 "X server on :$n" x_ready_or_gone || finish
-  if ! xvfb_gone && x_ready; then break; fi
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
-done
-[[ -n $xvfb_pid ]] || { fail "no free display from :$first"; finish; }
+start_x_server "$work" || { fail "no X server"; finish; }
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
 game_pid=$!

@@ -6,8 +6,9 @@
 set -uo pipefail
 game=$1
 here=$(dirname "$0")
+source "$here/../support/x_server.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb xdotool dbus-daemon "$launcher"; do
+for tool in Xvfb xdotool dbus-daemon dbus-send "$launcher"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi missing"; exit 77; }
@@ -30,32 +31,56 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=""
-for n in $(seq 170 189); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-started+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# wait_for SECONDS WHAT COMMAND...: polls COMMAND until it succeeds; after SECONDS it fails.
+wait_for() {
+  local limit=$1 what=$2
+  local deadline=$((SECONDS + limit))
+  shift 2
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || { echo "FAIL: no $what within ${limit}s"; return 1; }
+    sleep 0.05 # the polling interval, not a guess at how long anything takes
+  done
+}
 
-dbus-daemon --session --nofork --nopidfile --print-address=1 >"$work/bus" 2>/dev/null &
+start_x_server "$work" || exit 1
+started+=("$x_server_pid")
+
+# The session bus prints its address once it accepts connections.
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >/dev/null 2>&1 &
 started+=($!)
-for _ in $(seq 50); do [[ -s $work/bus ]] && break; sleep 0.1; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+bus_known() { read -r DBUS_SESSION_BUS_ADDRESS <"$work/bus"; }
+wait_for 30 "session bus address" bus_known || exit 1
 export DBUS_SESSION_BUS_ADDRESS
+
+# The accessibility bus is ready when our launcher owns its name on the session bus and hands
+# out its address, and the registry answers on it. Asking before the launcher owns the name
+# would start a second launcher through D-Bus activation.
 "$launcher" --launch-immediately --a11y=1 >/dev/null 2>&1 &
 started+=($!)
-sleep 1
+call() { # BUS DESTINATION PATH METHOD [ARGUMENTS...]
+  dbus-send --bus="$1" --print-reply=literal --reply-timeout=5000 --dest="$2" "$3" "${@:4}"
+}
+a11y_bus=""
+a11y_bus_known() {
+  [[ $(call "$DBUS_SESSION_BUS_ADDRESS" org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus) == *true ]] || return 1
+  read -r a11y_bus < <(call "$DBUS_SESSION_BUS_ADDRESS" org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress)
+  [[ -n $a11y_bus ]]
+}
+wait_for 30 "accessibility bus address" a11y_bus_known || exit 1
+# The call starts the registry if it is not running yet, and is answered once it runs.
+registry_answers() {
+  call "$a11y_bus" org.a11y.atspi.Registry /org/a11y/atspi/registry org.freedesktop.DBus.Peer.Ping
+}
+wait_for 30 "accessibility registry" registry_answers || exit 1
 
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 started+=("$game_pid")
-timeout 20 xdotool search --sync --onlyvisible --name '^Quorvex!$' >/dev/null ||
-  { echo "the window never appeared"; cat "$work/game.log"; exit 1; }
-sleep 0.5
+window_shown() { xdotool search --onlyvisible --name '^Quorvex!$'; }
+wait_for 30 "game window" window_shown || { cat "$work/game.log"; exit 1; }
 
+# screen_reader.py waits, with a time limit, for the window to appear on the accessibility bus.
 timeout 90 /usr/bin/python3 "$here/screen_reader.py"
 status=$?
 kill -0 "$game_pid" 2>/dev/null || { echo "FAIL: the game ended during the test"; status=1; }

@@ -8,6 +8,7 @@
 # Usage: play_under_wine.sh PATH_TO_quorvex.exe
 set -uo pipefail
 game=$1
+source "$(dirname "$0")/../support/x_server.sh"
 for tool in wine wineserver Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
@@ -16,12 +17,12 @@ done
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
-xvfb_pid="" game_pid=""
+x_server_pid="" game_pid=""
 cleanup() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  [[ -n $x_server_pid ]] && kill "$x_server_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -39,15 +40,7 @@ wait_for() {
   done
 }
 
-display=""
-for n in $(seq 190 219); do
-  if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_for 20 xdotool getmouselocation >/dev/null || { echo "Xvfb did not start"; exit 1; }
+start_x_server "$work" || exit 1
 
 wine "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
