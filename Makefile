@@ -1,4 +1,5 @@
-# What the README's ./dev hands over to, once set up: `run` and `test`; `windows` cross-builds.
+# What the README's ./dev hands over to once it has installed the command's packages: `run`
+# and `test`; `windows` cross-builds. Nothing here installs packages.
 BUILD_DIR ?= build
 SANITIZE ?= 0
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -9,9 +10,11 @@ endif
 
 # The Windows build: mingw-w64 against a static Qt for Windows, unpacked once from the
 # shared archive beside this clone, or any such Qt named by QT_WINDOWS_PREFIX.
-WINDOWS_DIR := build-windows
+# The archive is unpacked outside the build trees, so that `clean` keeps it.
+WINDOWS_DIR ?= build-windows
+QT_WINDOWS_DIR := qt-windows
 QT_WINDOWS_ARCHIVE ?= $(CURDIR)/../shared/windows/qt6.4.2-mingw-w64-x86_64-static.tar.xz
-QT_WINDOWS_PREFIX ?= $(CURDIR)/$(WINDOWS_DIR)/qt6-mingw
+QT_WINDOWS_PREFIX ?= $(CURDIR)/$(QT_WINDOWS_DIR)/qt6-mingw
 QT_HOST_PATH ?= /usr
 QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
 TEST_BUILDS := build
@@ -19,14 +22,18 @@ ifneq ($(SANITIZE),1)
 TEST_BUILDS += windows-if-possible
 endif
 
-.PHONY: setup configure build run test bench package mutants format clean windows windows-if-possible \
-	windows-test
+.PHONY: configure build run test bench package mutants format clean distclean windows \
+	windows-if-possible windows-test
+.DEFAULT_GOAL := build
 
-setup:
-	@bash tools/setup.sh
+# quiet COMMAND: runs it, showing its output only when it fails.
+quiet = out=$$($(1) 2>&1) || { printf '%s\n' "$$out"; exit 1; }
 
-configure: setup
-	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+# Configured once; from then on the build re-runs CMake itself when a CMakeLists.txt changes.
+configure: $(BUILD_DIR)/build.ninja
+$(BUILD_DIR)/build.ninja: Makefile
+	@$(call quiet,cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS))
+	@touch $@
 
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel
@@ -37,19 +44,22 @@ run: build
 test: $(TEST_BUILDS)
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
 
-windows: setup $(QT_WINDOWS_TOOLCHAIN)
-	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) >/dev/null
+windows: $(WINDOWS_DIR)/build.ninja
 	@cmake --build $(WINDOWS_DIR) --parallel
 
-$(CURDIR)/$(WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
-	@mkdir -p $(WINDOWS_DIR)
-	@tar -C $(WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
+$(WINDOWS_DIR)/build.ninja: Makefile | $(QT_WINDOWS_TOOLCHAIN)
+	@$(call quiet,cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH))
+	@touch $@
+
+$(CURDIR)/$(QT_WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
+	@mkdir -p $(QT_WINDOWS_DIR)
+	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
 	@touch $@
 
 # `make test` builds for Windows too when Qt for Windows, the cross compilers and Wine are
 # there; otherwise CTest reports the windows_* tests as skipped.
-windows-if-possible: setup
+windows-if-possible:
 	@if { [ -e $(QT_WINDOWS_TOOLCHAIN) ] || [ -e $(QT_WINDOWS_ARCHIVE) ]; } && \
 		command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
 		$(MAKE) --no-print-directory windows; \
@@ -66,11 +76,15 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
-mutants: setup
+mutants:
 	@bash tools/mutants.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
+# The build trees; the unpacked Qt for Windows stays, as unpacking it takes minutes.
 clean:
-	@rm -rf build build-sanitize $(WINDOWS_DIR)
+	@rm -rf $(BUILD_DIR) build-sanitize $(WINDOWS_DIR)
+
+distclean: clean
+	@rm -rf $(QT_WINDOWS_DIR)

@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs whichever listed Debian packages are missing; a no-op when all are present.
+# Installs whichever packages of the named groups of tools/debian-packages.txt are missing;
+# a no-op when all are present. ./dev calls it with the groups its command needs.
+# Usage: setup.sh GROUP...   (for example: setup.sh run test)
 set -euo pipefail
 list="$(dirname "$0")/debian-packages.txt"
-mapfile -t wanted < <(grep -Ev '^\s*(#|$)' "$list")
+(($# > 0)) || { echo "usage: $0 GROUP..." >&2; exit 2; }
+groups=$(sed -n 's/^\[\(.*\)\]$/\1/p' "$list")
+for group in "$@"; do
+  grep -qxF "$group" <<<"$groups" || { echo "$list has no group [$group]" >&2; exit 2; }
+done
+# The package lines under the named groups' headings.
+mapfile -t wanted < <(awk -v named=" $* " '
+  /^[[:space:]]*(#|$)/ { next }
+  /^\[.*\]$/ { inside = index(named, " " substr($0, 2, length($0) - 2) " ") > 0; next }
+  inside { print $1 }' "$list" | sort -u)
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
@@ -10,7 +21,9 @@ for pkg in "${wanted[@]}"; do
 done
 # A locale with a decimal comma lets the tests prove the conversions ignore the locale.
 need_locale=0
-locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || need_locale=1
+if [[ " $* " == *" test "* ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  need_locale=1
+fi
 [[ ${#missing[@]} -eq 0 && $need_locale -eq 0 ]] && exit 0
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
