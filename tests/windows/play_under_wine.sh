@@ -93,7 +93,7 @@ for attempt in 1 2 3; do # three zeros again has odds of one in a thousand
   click 180 104 # Done
   click 72 44   # Spin
   wait_for 10 shows 300 168 0,0,255 || fail "chips still shown after Spin"
-  if wait_for 5 reels_differ "$start_reels"; then changed=1; break; fi
+  if wait_for 10 reels_differ "$start_reels"; then changed=1; break; fi
 done
 [[ $changed -eq 1 ]] || fail "no reel changed in three spins"
 
