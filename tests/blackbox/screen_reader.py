@@ -160,7 +160,8 @@ def main():
     wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvex!$"],
                          capture_output=True, text=True).stdout.split()
     subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], check=False)
-    pump(0.5)
+    if not pump(10, lambda: game.focused() is not None):
+        fail("no button had the focus after the window got it")
     mark = len(heard)
     print("-- turn starts", flush=True)
     tab_to(game, "Bet")
