@@ -9,6 +9,7 @@
 set -uo pipefail
 game=$1
 source "$(dirname "$0")/../support/x_server.sh"
+source "$(dirname "$0")/wine_status.sh"
 for tool in wine wineserver Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
@@ -42,7 +43,7 @@ wait_for() {
 
 start_x_server "$work" || exit 1
 
-wine "$game" >"$work/game.log" 2>&1 &
+wine_with_status "$work/status" "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=""
 game_window() { # a visible top-level window of the program, found by its class, not its title
@@ -110,10 +111,8 @@ else
 fi
 
 click 72 168     # End
-if wait_for 30 bash -c "! kill -0 $game_pid"; then
-  wait "$game_pid"
-  status=$?
-  game_pid=""
+status=""
+if wait_for 30 read_status "$work/status"; then
   [[ $status -eq 0 ]] || fail "exit status $status after End"
 else
   fail "End did not end the program"

@@ -13,13 +13,13 @@
 set -uo pipefail
 suite=$1
 shift
+source "$(dirname "$0")/wine_status.sh"
 for tool in wine wineserver fc-list; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 [[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
 suite=$(realpath "$suite")
 build=$(dirname "$suite")
-windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 
 fonts=$build/wine-fonts
 if [[ ! -d $fonts ]]; then
@@ -38,10 +38,12 @@ done < <(env | grep '^QT_')
 export WINEPREFIX=$build/wine-prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
-log=$(mktemp --suffix=.txt)
-trap 'wineserver -w 2>/dev/null; rm -f "$log"' EXIT
+work=$(mktemp -d)
+log=$work/log.txt
+trap 'wineserver -w 2>/dev/null; rm -rf "$work"' EXIT
 
-wine "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
-status=$?
+wine_with_status "$work/status" "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
 cat "$log"
-exit "$status"
+status=""
+read_status "$work/status" || { echo "FAIL: the suite ended without an exit status"; exit 1; }
+[[ $status -eq 0 ]] || { echo "FAIL: exit status $status"; exit 1; }
