@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tests that need an X server of their own.
 # start_x_server WORK_DIR [SECONDS]: starts Xvfb, sets x_server_pid, and exports DISPLAY once
 # the server is ready for clients; fails after SECONDS (default 30) or if the server exits.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the Windows build under Wine.
 
 # windows_path PATH: the path as a Windows program under Wine sees it (Wine maps Z: to /).
