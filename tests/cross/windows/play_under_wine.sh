@@ -8,7 +8,7 @@
 # Usage: play_under_wine.sh PATH_TO_quorvex.exe
 set -uo pipefail
 game=$1
-source "$(dirname "$0")/../support/x_server.sh"
+source "$(dirname "$0")/../../support/x_server.sh"
 source "$(dirname "$0")/wine_status.sh"
 for tool in wine wineserver Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
