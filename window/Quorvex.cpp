@@ -90,6 +90,7 @@ void Quorvex::describe() {
     Amt.setAccessibleDescription("Stake");
     Comment.setAccessibleDescription("Message");
     Digit[0].setAccessibleDescription(reelDescription(0));
+    End.setAccessibleDescription("Ends the game.");
     Bet.setAccessibleDescription(
         "Shows the chips. While they are shown, the keys 0 to 9, A and B stake the chip with "
         "that many zeros (A ten, B eleven); with Shift held they name it.");
