@@ -3,7 +3,6 @@
 #include "app/EventBinding.h"
 #include "app/WindowIcon.h"
 #include "window/Accessibility.h"
-#include "window/Typefaces.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,7 +29,6 @@ const ProjectSettings& Program::applied(const ProjectSettings& settings) {
     QGuiApplication::setWindowIcon(windowIcon());
     if (settings.localeId == 1033)
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    installTypefaceSubstitutes();
     installAccessibility();
     return settings;
 }
