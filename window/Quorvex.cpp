@@ -80,8 +80,6 @@ Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
     background.setColor(QPalette::Window, design::windowBackground);
     setPalette(background);
     setAutoFillBackground(true);
-    Dollar[0].setAccessibleName(QString::fromLatin1(chipName(0)));
-    describe();
     setTabOrder();
 }
 
@@ -89,7 +87,10 @@ void Quorvex::describe() {
     Money.setAccessibleDescription("Money");
     Amt.setAccessibleDescription("Stake");
     Comment.setAccessibleDescription("Message");
-    Digit[0].setAccessibleDescription(reelDescription(0));
+    for (std::int16_t i = 0; i < Digit.count(); ++i)
+        Digit[i].setAccessibleDescription(reelDescription(i));
+    for (std::int16_t i = 0; i < Dollar.count(); ++i)
+        Dollar[i].setAccessibleName(QString::fromLatin1(chipName(i)));
     End.setAccessibleDescription("Ends the game.");
     Bet.setAccessibleDescription(
         "Shows the chips. While they are shown, the keys 0 to 9, A and B stake the chip with "
@@ -118,7 +119,6 @@ void Quorvex::duplicate() {
         CaptionLabel& reel = Digit.load(i);
         setLeft(reel, 4080 + design::reelPitch * i);
         setTop(reel, 720);
-        reel.setAccessibleDescription(reelDescription(i));
         reel.setVisible(true);
     }
     for (std::int16_t i = 1; i <= 11; ++i) {
@@ -138,7 +138,6 @@ void Quorvex::duplicate() {
             setLeft(chip, 5400);
         if (i == 2 || i == 5 || i == 8 || i == 11)
             setLeft(chip, 7200);
-        chip.setAccessibleName(QString::fromLatin1(chipName(i)));
         chip.setVisible(false);
     }
 }

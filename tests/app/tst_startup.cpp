@@ -30,6 +30,31 @@ protected:
     }
 };
 
+// Notes what the window held when it was first painted, and whether the icon came before.
+class FirstPaintWitness final : public QObject {
+public:
+    explicit FirstPaintWitness(quorvex::Quorvex& window) : window_(window) {
+        window.installEventFilter(this);
+    }
+    bool painted = false;
+    bool iconBefore = false;
+    QString chipNameThen, betDescriptionThen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        iconBefore |= !painted && event->type() == QEvent::ApplicationWindowIconChange;
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            chipNameThen = window_.Dollar[5].accessibleName();
+            betDescriptionThen = window_.Bet.accessibleDescription();
+        }
+        return false;
+    }
+
+private:
+    quorvex::Quorvex& window_;
+};
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -73,6 +98,23 @@ private slots:
         QVERIFY(game.window().isVisible());
         QCOMPARE(game.window().Dollar.count(), std::int16_t{12});
         QVERIFY(answerer.texts.isEmpty() && game.exitCodes.isEmpty());
+        QVERIFY(game.finished);
+    }
+
+    // The first frame shows neither the icon nor any accessible text: they come just after it.
+    void iconAndDescriptionsAfterTheFirstFrame() {
+        ScriptedRandom random;
+        quorvex::Program program(quorvex::ProjectSettings{}, random, {});
+        FirstPaintWitness witness(program.window());
+        QVERIFY(!program.start());
+        QVERIFY(QTest::qWaitFor([&] { return program.finished(); }));
+        QVERIFY(witness.painted && !witness.iconBefore);
+        QCOMPARE(witness.chipNameThen, QString());
+        QCOMPARE(witness.betDescriptionThen, QString());
+        QCOMPARE(program.window().windowIcon().availableSizes().size(), 7);
+        QCOMPARE(program.window().Dollar[5].accessibleName(),
+                 QString("One Hundred Thousand Dollars"));
+        QCOMPARE(program.window().Digit[2].accessibleDescription(), QString("Reel 3"));
     }
 };
 
