@@ -24,7 +24,6 @@ public:
     Quorvex& window() { return window_; }
     /* the icon and descriptions are given: the window's first frame has been painted */
     bool finished() const { return finished_; }
-    EventGate& gate() { return gate_; }
 
 private:
     static const ProjectSettings& applied(const ProjectSettings& settings);

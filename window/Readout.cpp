@@ -1,5 +1,7 @@
 #include "window/Readout.h"
 
+#include "window/ChipKeys.h"
+
 #include <string_view>
 
 namespace quorvex {
@@ -33,7 +35,7 @@ bool captionsUnchanged(const Readout& before, const Readout& after) {
 }
 
 std::string modeChange(const Readout& now) {
-    return now.betting ? "Chips shown. Keys 0 to 9, A and B stake the chip with that many zeros."
+    return now.betting ? "Chips shown: " + chipKeysDescription().toStdString()
                        : "Betting over. Spin is back.";
 }
 

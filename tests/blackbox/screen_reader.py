@@ -14,7 +14,8 @@ from gi.repository import GLib
 heard = []  # (event type, role, name) in the order they arrived
 failures = []
 
-CHIPS_OUT = "Chips shown. Keys 0 to 9, A and B stake the chip with that many zeros."
+CHIPS_OUT = ("Chips shown: the keys 0 to 9, A and B stake the chip with that many zeros"
+             " (A ten, B eleven); with Shift held they name it.")
 BETTING_OVER = "Betting over. Spin is back."
 
 
