@@ -74,3 +74,11 @@ format:
 
 clean:
 	@rm -rf build build-sanitize $(WINDOWS_DIR)
+
+# The release of the last commit into dist/, and the check that it reproduces byte for byte.
+.PHONY: release reproduce
+release: setup $(QT_WINDOWS_TOOLCHAIN)
+	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)
+
+reproduce: setup $(QT_WINDOWS_TOOLCHAIN)
+	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)
