@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release of the last commit twice, each from its own clone in its own folder, one
+# Builds the release of the last commit twice (the commit checked out when it starts), each from its own clone in its own folder, one
 # after the other, and compares the two: SHA256SUMS line for line, and diffoscope on every
 # file that differs.
 # Usage: reproduce.sh QT_WINDOWS_PREFIX [QT_HOST_PATH]
@@ -9,10 +9,12 @@ qt_windows=$(realpath "$1")
 qt_host=${2:-/usr}
 work=$(mktemp -d /tmp/quorvex-reproduce.XXXXXX)
 trap 'rm -rf "$work"' EXIT
+commit=$(git rev-parse HEAD)
 first=$work/first/quorvex
 second=$work/the-second-build/src/quorvex
 for clone in "$first" "$second"; do
   git clone --quiet --no-local . "$clone"
+  git -C "$clone" checkout --quiet --detach "$commit"
   echo "== release in $clone, $(date -u +%T)"
   bash "$clone/tools/release.sh" "$qt_windows" "$qt_host" >"$clone.log" 2>&1 ||
     { tail -n 40 "$clone.log"; exit 1; }
