@@ -9,13 +9,16 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <iterator>
+
 namespace quorvex {
 namespace {
 
 QIcon windowIcon() {
     // QIcon owns its engine.
-    return QIcon(new WindowIcon(QStringLiteral(":/assets/icons/quorvex-%1.png"),
-                                {16, 24, 32, 48, 64, 128, 256}));
+    return QIcon(
+        new WindowIcon(QStringLiteral(":/assets/icons/quorvex-%1.png"),
+                       QList<int>(std::begin(project::iconSides), std::end(project::iconSides))));
 }
 
 } // namespace
@@ -25,7 +28,7 @@ const ProjectSettings& Program::applied(const ProjectSettings& settings) {
     // Wayland app id: both must be the id the menu entry and icon are installed under.
     const QString id = QString::fromLatin1(settings.applicationId);
     QCoreApplication::setApplicationName(id);
-    QCoreApplication::setApplicationVersion("1.00");
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(project::version));
     QGuiApplication::setDesktopFileName(id);
     QGuiApplication::setWindowIcon(windowIcon());
     if (settings.localeId == 1033)

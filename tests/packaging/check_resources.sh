@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Compiles the Windows resource script and reads it back: the version block and the icon.
-# Usage: check_resources.sh ASSETS_DIR
+# Usage: check_resources.sh RESOURCE_SCRIPT (the one the build configured)
 set -euo pipefail
-assets=$1
+script=$1
 windres=$(command -v x86_64-w64-mingw32-windres) || { echo "SKIP: windres missing"; exit 77; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$assets/quorvex.rc" "$assets/quorvex.ico" "$work/"
-(cd "$work" && "$windres" --preprocessor=cpp quorvex.rc -O res -o quorvex.res)
+"$windres" --preprocessor=cpp "$script" -O res -o "$work/quorvex.res"
 "$windres" -J res -i "$work/quorvex.res" -O rc > "$work/decompiled.rc"
 source "$(dirname "$0")/version_block.sh"
 failed=0

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the Windows executable under Wine on an X server of its own with a fresh Wine
-# prefix (tests/windows/play_game.sh says what is checked).
+# prefix (tests/cross/windows/play_game.sh says what is checked).
 # QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the screen in play and betting mode.
 # Usage: play_under_wine.sh PATH_TO_quorvex.exe
 set -uo pipefail

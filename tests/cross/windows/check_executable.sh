@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 x86_64-w64-mingw32-windres -i "$exe" -O rc -o "$work/resources.rc" || { echo "no resources read"; exit 1; }
 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt" || exit 1
 
-source "$(dirname "$0")/../packaging/version_block.sh"
+source "$(dirname "$0")/../../packaging/version_block.sh"
 failed=0
 check_version_block "$work/resources.rc" || failed=1
 grep -qF '"IDI_ICON1" 14 /* RT_GROUP_ICON */' "$work/resources.rc" ||
