@@ -99,7 +99,8 @@ def main(map_path, qt_prefix, output, qtbase, qtsvg, mingw):
     unknown = sorted(f"{a}({m})" for a, m, qt in members - covered
                      if BUNDLED.fullmatch(a) or (qt and not QT_OWN.match(m)))
     if unknown:
-        raise SystemExit("third-party code in the link without a notice:\n  " + "\n  ".join(unknown))
+        raise SystemExit("third-party code in the link without a notice:\n  "
+                         + "\n  ".join(unknown))
 
     out = ["Third-party code in quorvex.exe",
            "===============================",
@@ -115,7 +116,8 @@ def main(map_path, qt_prefix, output, qtbase, qtsvg, mingw):
         paragraph = files_paragraph(copyrights[source], pattern)
         out += [name, "-" * len(name), "In the link: " + ", ".join(evidence[:3])
                 + (f" and {len(evidence) - 3} more" if len(evidence) > 3 else ""), paragraph, ""]
-        names = re.split(r"\s+(?:or|and)\s+|,\s*", field(paragraph, "License").split("\n")[0].strip())
+        licence = field(paragraph, "License").split("\n")[0].strip()
+        names = re.split(r"\s+(?:or|and)\s+|,\s*", licence)
         licences.setdefault(source, set()).update(names)
     out += ["Licence texts", "============="]
     for source, names in sorted(licences.items()):

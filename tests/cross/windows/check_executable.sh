@@ -30,7 +30,8 @@ grep -q 'Subsystem.*(Windows GUI)' "$work/headers.txt" || { echo "not a GUI subs
 # (v2) DPI awareness Qt asks for itself.
 manifest=$(strings -a "$exe" | sed -n '/<assembly /,/<\/assembly>/p')
 for part in 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
-  'requestedExecutionLevel level="asInvoker"' '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>'; do
+  'requestedExecutionLevel level="asInvoker"' '>PerMonitorV2</dpiAwareness>' \
+  '>true/pm</dpiAware>'; do
   [[ $manifest == *"$part"* ]] || { echo "the manifest lacks $part"; failed=1; }
 done
 # Address-space randomisation (64-bit), no executable data, no link time, no debug sections.
@@ -39,7 +40,8 @@ for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
 done
 grep -q '^Time/Date\s.*1970' "$work/headers.txt" ||
   { echo "link time in the header: $(grep '^Time/Date' "$work/headers.txt")"; failed=1; }
-x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' && { echo "debug sections shipped"; failed=1; }
+x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' &&
+  { echo "debug sections shipped"; failed=1; }
 
 # Windows' own DLLs and API sets; anything else would have to be shipped beside the program.
 windows='advapi32 authz comctl32 comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32

@@ -58,7 +58,8 @@ value() { sed -nE "s/^\s+$1\s+REG_\w+\s+//p" <<<"$entry"; }
 # Kilobytes, as the installed programs list expects: within a tenth of what the folder holds.
 size=$(($(value EstimatedSize)))
 held=$(du -s --apparent-size -k "$installed" | cut -f1)
-((size * 10 >= held * 9 && size * 10 <= held * 11)) || fail "EstimatedSize $size KB, the folder holds $held KB"
+((size * 10 >= held * 9 && size * 10 <= held * 11)) ||
+  fail "EstimatedSize $size KB, the folder holds $held KB"
 
 # What the shortcut starts, and its icon: the game's own.
 [[ -f $shortcut ]] || fail "no Start-menu shortcut Quorvex.lnk"

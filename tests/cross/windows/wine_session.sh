@@ -7,8 +7,9 @@ for tool in wine wineserver Xvfb xdotool import convert; do
 done
 
 work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # winemenubuilder would copy shortcuts into the real desktop's menus.
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$WINEPREFIX"
 xvfb_pid="" game_pid=""
 end_session() {
