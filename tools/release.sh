@@ -40,6 +40,7 @@ cmake --build "$work/windows" --target quorvex_windows_packages
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
 
-(cd dist && find . -maxdepth 1 -type f -printf '%P\n' | sort | xargs sha256sum >SHA256SUMS)
+(cd dist && find . -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | xargs sha256sum >"$work/sums")
+mv "$work/sums" dist/SHA256SUMS
 ls -l dist
 cat dist/SHA256SUMS
