@@ -21,7 +21,6 @@ public:
     std::optional<int> start();
 
     Quorvex& window() { return window_; }
-    EventGate& gate() { return gate_; }
 
 private:
     static const ProjectSettings& applied(const ProjectSettings& settings);

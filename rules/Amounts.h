@@ -7,8 +7,6 @@
 // The bankroll (Money) and the stake (Amt) live only as decimal text in their captions.
 namespace quorvex {
 
-inline constexpr const char* startingBankroll = "1000";
-inline constexpr const char* startingStake = "0";
 inline constexpr std::int16_t chipCount = 12;
 inline constexpr double upperLimit = 1e12;
 

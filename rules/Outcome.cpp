@@ -20,28 +20,27 @@ template <typename... Parts> Truth any(Parts... parts) {
 }
 
 // X, Y, Z are reel0, reel1, reel2. Every part of a test is evaluated: no short-circuit.
-Truth test(std::int16_t kind, const ReelComparisons& c) {
+Truth test(OutcomeKind kind, const ReelComparisons& c) {
     switch (kind) {
-    case 0:
+    case OutcomeKind::nothing:
         return all(c.xNotSeven, c.yNotSeven, c.zNotSeven, c.xNotY, c.yNotZ, c.xNotZ);
-    case 1:
+    case OutcomeKind::oneSeven:
         return any(all(c.xIsSeven, c.yNotSeven, c.zNotSeven),
                    all(c.yIsSeven, c.xNotSeven, c.zNotSeven),
                    all(c.xNotSeven, c.zIsSeven, c.yNotSeven));
-    case 2:
+    case OutcomeKind::twoSevens:
         return any(all(c.xIsSeven, c.yIsSeven, c.zNotSeven),
                    all(c.xIsSeven, c.zIsSeven, c.yNotSeven),
                    all(c.yIsSeven, c.zIsSeven, c.xNotSeven));
-    case 3:
+    case OutcomeKind::threeSevens:
         return all(c.xIsSeven, c.yIsSeven, c.zIsSeven);
-    case 4:
+    case OutcomeKind::threeOfAKind:
         return all(c.xIsY, c.yIsZ, c.xNotSeven);
-    case 5:
+    case OutcomeKind::pair:
         return any(all(c.xIsY, c.yNotZ, c.xNotSeven), all(c.xIsZ, c.yNotZ, c.xNotSeven),
                    all(c.xNotY, c.yIsZ, c.yNotSeven));
-    default:
-        return Truth::False;
     }
+    return Truth::False;
 }
 
 } // namespace
@@ -65,11 +64,7 @@ ReelComparisons compareReels(const Reels& reels) {
 }
 
 bool outcomeHolds(std::int16_t kind, const ReelComparisons& compared) {
-    return rt::isTrue(test(kind, compared));
-}
-
-bool outcomeHolds(std::int16_t kind, const Reels& reels) {
-    return outcomeHolds(kind, compareReels(reels));
+    return rt::isTrue(test(static_cast<OutcomeKind>(kind), compared));
 }
 
 } // namespace quorvex

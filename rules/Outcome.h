@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/runtime/Variant.h"
+#include "rules/OutcomeKind.h"
 
 #include <cstdint>
 
@@ -26,10 +27,7 @@ struct ReelComparisons {
 /* may raise RunError type mismatch if a reel text is no number */
 ReelComparisons compareReels(const Reels& reels);
 
-inline constexpr std::int16_t outcomeKinds = 6;
-
 /* 0 <= kind < outcomeKinds: whether test `kind` holds */
 bool outcomeHolds(std::int16_t kind, const ReelComparisons& compared);
-bool outcomeHolds(std::int16_t kind, const Reels& reels);
 
 } // namespace quorvex

@@ -20,7 +20,6 @@ mutants=(
   "chip-name-typo|rules/ChipNames.cpp|s/\"Ten Million Dollars\"/\"Ten Milion Dollars\"/|tst_game"
   "fatal-text|app/EventGate.cpp|s/\"Run-time error '\"/\"Runtime error '\"/|tst_gate tst_game tst_startup"
   "nan-as-overflow|app/runtime/Arithmetic.cpp|s/(isnan\\(result\\)\\)\\s*throw RunError::)invalidFloatingPoint/\${1}overflow/|tst_arithmetic"
-  "division-by-zero-as-invalid|app/runtime/Arithmetic.cpp|s/ : RunError::divisionByZero\\(\\)/ : RunError::invalidFloatingPoint()/|tst_arithmetic"
   "start-up-shows-window-first|app/Program.cpp|s/(std::optional<int> Program::start\\(\\) \\{\\n)/\${1}    window_.show();\\n/|tst_startup"
   "soak-seed-lost|tests/window/tst_soak.cpp|s/void randomize\\(\\) override \\{\\}/void randomize() override { generator_.randomize(); }/|tst_soak"
   "desktop-title|app/Program.cpp|s/(setApplicationVersion\\(QString::fromLatin1\\(project::version\\)\\);)/\${1}\\n    QGuiApplication::setApplicationDisplayName(\"Quorvex 2.0\");/|blackbox_real_game"

@@ -1,19 +1,11 @@
 #include "window/ChipAccessible.h"
 
 #include "window/ChipImage.h"
+#include "window/ChipKeys.h"
 
 #include <QPointer>
 
 namespace quorvex {
-namespace {
-
-constexpr std::int16_t leftButton = 1, rightButton = 2;
-
-QString keyOf(std::int16_t chip) {
-    return chip < 10 ? QString::number(chip) : QString(QChar('A' + (chip - 10)));
-}
-
-} // namespace
 
 ChipAccessible::ChipAccessible(ChipImage& chip) : QAccessibleWidget(&chip, QAccessible::Button) {}
 
@@ -26,7 +18,7 @@ QStringList ChipAccessible::actionNames() const {
 }
 
 void ChipAccessible::doAction(const QString& actionName) {
-    std::int16_t button = 0;
+    MouseButton button = noButton;
     if (actionName == pressAction())
         button = leftButton;
     else if (actionName == showMenuAction())
@@ -45,7 +37,7 @@ void ChipAccessible::doAction(const QString& actionName) {
 }
 
 QStringList ChipAccessible::keyBindingsForAction(const QString& actionName) const {
-    const QString key = keyOf(chip().index());
+    const QString key = keyOfChip(chip().index());
     if (actionName == pressAction())
         return {key};
     if (actionName == showMenuAction())

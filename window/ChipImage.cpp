@@ -14,16 +14,16 @@ ChipImage::ChipImage(QWidget& parent, const ChipPicture& picture, std::int16_t i
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-std::int16_t ChipImage::buttonCode(Qt::MouseButton button) {
+MouseButton ChipImage::buttonCode(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return 1;
+        return leftButton;
     case Qt::RightButton:
-        return 2;
+        return rightButton;
     case Qt::MiddleButton:
-        return 4;
+        return middleButton;
     default:
-        return 0;
+        return noButton;
     }
 }
 
@@ -33,7 +33,7 @@ std::int16_t ChipImage::shiftCode(Qt::KeyboardModifiers modifiers) {
                                      (modifiers.testFlag(Qt::AltModifier) ? 4 : 0));
 }
 
-void ChipImage::press(std::int16_t button, std::int16_t shift) {
+void ChipImage::press(MouseButton button, std::int16_t shift) {
     if (isVisible())
         emit pressed(index_, button, shift, 0.0f, 0.0f);
 }

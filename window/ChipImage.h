@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/MouseButton.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -19,14 +21,13 @@ public:
     std::int16_t index() const { return index_; }
     const ChipPicture& picture() const { return picture_; }
 
-    // Mouse button codes: 1 left, 2 right, 4 middle, 0 any other. Shift codes: 1 Shift, 2 Ctrl, 4
-    // Alt.
-    static std::int16_t buttonCode(Qt::MouseButton button);
+    // Shift codes: 1 Shift, 2 Ctrl, 4 Alt.
+    static MouseButton buttonCode(Qt::MouseButton button);
     static std::int16_t shiftCode(Qt::KeyboardModifiers modifiers);
 
     /* a press without a mouse (a key, an assistive tool), at the chip's top-left corner;
        a hidden chip takes none */
-    void press(std::int16_t button, std::int16_t shift);
+    void press(MouseButton button, std::int16_t shift);
 
 signals:
     /* x and y in twips from the chip's top-left corner */

@@ -3,10 +3,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace quorvex {
 namespace {
-
-constexpr std::int16_t stakeButton = 1, nameButton = 2;
 
 // With Shift held a digit key carries whatever its layout puts there ("!", "=", ...), so the
 // key's place on the keyboard decides: the digit row is 1 to 9, then 0.
@@ -27,12 +27,11 @@ std::optional<std::int16_t> digitRowPlace(const QKeyEvent& event) {
 std::optional<std::int16_t> chipOfKey(const QKeyEvent& event) {
     if (const auto digit = digitRowPlace(event))
         return digit;
-    const int key = event.key();
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return static_cast<std::int16_t>(key - Qt::Key_0);
-    if (key == Qt::Key_A || key == Qt::Key_B)
-        return static_cast<std::int16_t>(10 + key - Qt::Key_A);
-    return std::nullopt;
+    // Qt's codes of digit and letter keys are their characters, letters in upper case.
+    const auto found = std::find(chipKeys.begin(), chipKeys.end(), event.key());
+    if (found == chipKeys.end())
+        return std::nullopt;
+    return static_cast<std::int16_t>(found - chipKeys.begin());
 }
 
 } // namespace
@@ -45,7 +44,17 @@ std::optional<ChipKey> chipKeyOf(const QKeyEvent& event) {
     if (!chip)
         return std::nullopt;
     const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
-    return ChipKey{*chip, shift ? nameButton : stakeButton};
+    return ChipKey{*chip, shift ? rightButton : leftButton};
+}
+
+QString keyOfChip(std::int16_t chip) {
+    return QString(QChar(chipKeys.at(static_cast<std::size_t>(chip))));
+}
+
+QString chipKeysDescription() {
+    return QStringLiteral("the keys %1 to %2, %3 and %4 stake the chip with that many zeros (%3 "
+                          "ten, %4 eleven); with Shift held they name it.")
+        .arg(keyOfChip(0), keyOfChip(9), keyOfChip(10), keyOfChip(11));
 }
 
 } // namespace quorvex

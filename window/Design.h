@@ -52,7 +52,21 @@ inline constexpr std::array<ButtonDesign, 5> buttons{{
     {"Spin", "Spin", {360, 240, 1455, 855}, 0, true},
 }};
 
+// The captions the window starts with, which Reset restores.
+inline constexpr const char* startingBankroll = "1000";
+inline constexpr const char* startingStake = "0";
+inline constexpr const char* startingComment = "Comments";
+inline constexpr const char* startingReel = "0";
+
+// Chip 0 heads a grid of three columns, chips numbered along the rows; the reels stand in a
+// row from reel 0.
 inline constexpr TwipRect chipPlace{3600, 2160, 1815, 735};
+inline constexpr int chipColumns = 3;
+inline constexpr int chipColumnPitch = 1800;
+inline constexpr int chipRowPitch = 720;
+inline constexpr TwipRect reelPlace{4080, 720, 1215, 1215};
+// 15 twips less apart than the reels are wide, so neighbours share a border.
+inline constexpr int reelPitch = 1200;
 
 inline const QColor orange{255, 128, 0};
 inline const QColor yellow{255, 255, 0};
@@ -60,10 +74,17 @@ inline const QColor green{0, 255, 0};
 inline const QColor red{255, 0, 0};
 
 inline const std::array<LabelDesign, 5> labels{{
-    {"Amt", "0", {4560, 5640, 4095, 615}, {"MS Sans Serif", 32, false}, orange, {}, false, 7},
-    {"Digit", "0", {4080, 720, 1215, 1215}, {"News Gothic MT", 64, true}, yellow, red, true, 6},
+    {"Amt",
+     startingStake,
+     {4560, 5640, 4095, 615},
+     {"MS Sans Serif", 32, false},
+     orange,
+     {},
+     false,
+     7},
+    {"Digit", startingReel, reelPlace, {"News Gothic MT", 64, true}, yellow, red, true, 6},
     {"Comment",
-     "Comments",
+     startingComment,
      {360, 6240, 4455, 1215},
      {"MS Sans Serif", 18, false},
      green,
@@ -71,12 +92,16 @@ inline const std::array<LabelDesign, 5> labels{{
      false,
      5},
     {"MoneyLabel", "Money", {360, 5040, 1575, 615}, {"Tahoma", 29, true}, green, {}, false, 4},
-    {"Money", "1000", {360, 5640, 4215, 615}, {"MS Sans Serif", 32, false}, orange, {}, false, 3},
+    {"Money",
+     startingBankroll,
+     {360, 5640, 4215, 615},
+     {"MS Sans Serif", 32, false},
+     orange,
+     {},
+     false,
+     3},
 }};
 
 QFont fontOf(const FontDesign& design);
-
-// Reels stand in a row, 15 twips less apart than they are wide, so neighbours share a border.
-constexpr int reelPitch = 1200;
 
 } // namespace quorvex::design

@@ -90,9 +90,8 @@ void Quorvex::describe() {
     Amt.setAccessibleDescription("Stake");
     Comment.setAccessibleDescription("Message");
     Digit[0].setAccessibleDescription(reelDescription(0));
-    Bet.setAccessibleDescription(
-        "Shows the chips. While they are shown, the keys 0 to 9, A and B stake the chip with "
-        "that many zeros (A ten, B eleven); with Shift held they name it.");
+    Bet.setAccessibleDescription(QStringLiteral("Shows the chips. While they are shown, ") +
+                                 chipKeysDescription());
 }
 
 void Quorvex::setTabOrder() {
@@ -104,39 +103,22 @@ void Quorvex::setTabOrder() {
     QWidget::setTabOrder(&Reset, &Spin);
 }
 
-void Quorvex::eval(const rt::Variant& kind) {
-    quorvex::eval(*this, kind);
-}
-
 void Quorvex::moneycheck(const rt::Variant& kind) {
     quorvex::moneycheck(*this, messages_, kind);
 }
 
 void Quorvex::duplicate() {
-    for (std::int16_t i = 1; i <= 2; ++i) {
+    for (std::int16_t i = 1; i < reelCount; ++i) {
         CaptionLabel& reel = Digit.load(i);
-        setLeft(reel, 4080 + design::reelPitch * i);
-        setTop(reel, 720);
+        setLeft(reel, design::reelPlace.left + design::reelPitch * i);
+        setTop(reel, design::reelPlace.top);
         reel.setAccessibleDescription(reelDescription(i));
         reel.setVisible(true);
     }
-    for (std::int16_t i = 1; i <= 11; ++i) {
+    for (std::int16_t i = 1; i < chipCount; ++i) {
         ChipImage& chip = Dollar.load(i);
-        // Each test on its own, as the grid's rows and columns are read.
-        if (i < 3)
-            setTop(chip, 2160);
-        if (i > 2 && i < 6)
-            setTop(chip, 2880);
-        if (i > 5 && i < 9)
-            setTop(chip, 3600);
-        if (i > 8)
-            setTop(chip, 4320);
-        if (i == 3 || i == 6 || i == 9)
-            setLeft(chip, 3600);
-        if (i == 1 || i == 4 || i == 7 || i == 10)
-            setLeft(chip, 5400);
-        if (i == 2 || i == 5 || i == 8 || i == 11)
-            setLeft(chip, 7200);
+        setTop(chip, design::chipPlace.top + design::chipRowPitch * (i / design::chipColumns));
+        setLeft(chip, design::chipPlace.left + design::chipColumnPitch * (i % design::chipColumns));
         chip.setAccessibleName(QString::fromLatin1(chipName(i)));
         chip.setVisible(false);
     }
@@ -170,11 +152,11 @@ void Quorvex::Reset_Click() {
     Bet.setVisible(true);
     Done.setVisible(false);
     showChips(false);
-    setCaption(Label::Money, startingBankroll);
-    setCaption(Label::Comment, "Comments");
+    setCaption(Label::Money, design::startingBankroll);
+    setCaption(Label::Comment, design::startingComment);
     for (std::int16_t i = 0; i < reelCount; ++i)
-        setReelCaption(i, "0");
-    setCaption(Label::Amt, startingStake);
+        setReelCaption(i, design::startingReel);
+    setCaption(Label::Amt, design::startingStake);
 }
 
 void Quorvex::End_Click() {
@@ -183,10 +165,9 @@ void Quorvex::End_Click() {
 
 void Quorvex::Dollar_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t, float,
                                float) {
-    constexpr std::int16_t left = 1, right = 2;
-    if (Button == right)
+    if (Button == rightButton)
         messages_.show(chipName(Index));
-    else if (Button == left)
+    else if (Button == leftButton)
         stakeChip(*this, Index);
 }
 

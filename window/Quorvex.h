@@ -35,7 +35,6 @@ public:
     Quorvex(rt::Messages& messages, rt::RandomSource& random);
 
     // The window's own procedures.
-    void eval(const rt::Variant& kind);
     void moneycheck(const rt::Variant& kind);
     /* once per run: a second call is a run-time error */
     void duplicate();

@@ -41,10 +41,4 @@ double checkedMultiply(double left, double right) {
     return checked(left * right);
 }
 
-double checkedDivide(double dividend, double divisor) {
-    if (divisor == 0.0)
-        throw dividend == 0.0 ? RunError::invalidFloatingPoint() : RunError::divisionByZero();
-    return checked(dividend / divisor);
-}
-
 } // namespace rt

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// Money arithmetic that turns an invalid, infinite or divided-by-zero result into a RunError.
+// Money arithmetic that turns an invalid or infinite result into a RunError.
 namespace rt {
 
 /* 0 <= exponent <= 22 gives an exact power; a negative one a RunError overflow */
@@ -12,6 +12,5 @@ double floorOf(double value);
 double checkedAdd(double left, double right);
 double checkedSubtract(double left, double right);
 double checkedMultiply(double left, double right);
-double checkedDivide(double dividend, double divisor);
 
 } // namespace rt

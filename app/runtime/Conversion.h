@@ -15,6 +15,7 @@ std::int16_t textToInt16(std::string_view text);
 
 /* whole numbers below 10^15 in magnitude come out as plain digits */
 std::string doubleToText(double value);
+// Part of the runtime's number-to-text services, though the game shows no single.
 std::string singleToText(float value);
 std::string int16ToText(std::int16_t value);
 

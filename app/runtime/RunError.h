@@ -28,6 +28,7 @@ public:
 
     static RunError typeMismatch();
     static RunError overflow();
+    // Part of the runtime's floating-point errors, though the game itself never divides.
     static RunError divisionByZero();
     static RunError invalidFloatingPoint();
     static RunError noSuchElement();

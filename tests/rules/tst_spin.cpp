@@ -74,7 +74,7 @@ private slots:
 
             QList<int> holding;
             for (std::int16_t kind = 0; kind < quorvex::outcomeKinds; ++kind)
-                if (quorvex::outcomeHolds(kind, reelsOf(a, b, c)))
+                if (quorvex::outcomeHolds(kind, quorvex::compareReels(reelsOf(a, b, c))))
                     holding << kind;
             QVERIFY2(holding == expected.kinds, qPrintable(tag));
 

@@ -14,6 +14,9 @@ int truth(const Variant& v) {
         return -1;
     return v == Variant(true) ? 1 : 0;
 }
+int truth(rt::Truth t) {
+    return t == rt::Truth::Null ? -1 : t == rt::Truth::True ? 1 : 0;
+}
 const Variant null = Variant::null();
 } // namespace
 
@@ -26,28 +29,34 @@ private slots:
         QTest::addColumn<Variant>("right");
         QTest::addColumn<int>("equal");
         QTest::addColumn<int>("less");
+        QTest::addColumn<int>("greater");
         QTest::newRow("text vs typed number is numeric")
-            << Variant("07") << Variant(std::int16_t{7}) << 1 << 0;
+            << Variant("07") << Variant(std::int16_t{7}) << 1 << 0 << 0;
         QTest::newRow("number vs text is numeric")
-            << Variant(std::int16_t{10}) << Variant("9") << 0 << 0;
-        QTest::newRow("text vs text by character codes") << Variant("07") << Variant("7") << 0 << 1;
-        QTest::newRow("text order is not numeric order") << Variant("10") << Variant("9") << 0 << 1;
-        QTest::newRow("equal texts") << Variant("3") << Variant("3") << 1 << 0;
-        QTest::newRow("integers") << Variant(std::int16_t{3}) << Variant(std::int16_t{7}) << 0 << 1;
-        QTest::newRow("empty vs number is zero") << Variant() << Variant(std::int16_t{0}) << 1 << 0;
-        QTest::newRow("empty vs text is empty text") << Variant() << Variant("") << 1 << 0;
-        QTest::newRow("null propagates") << null << Variant(std::int16_t{7}) << -1 << -1;
-        QTest::newRow("True is minus one") << Variant(true) << Variant(std::int16_t{-1}) << 1 << 0;
+            << Variant(std::int16_t{10}) << Variant("9") << 0 << 0 << 1;
+        QTest::newRow("text vs text by character codes")
+            << Variant("07") << Variant("7") << 0 << 1 << 0;
+        QTest::newRow("text order is not numeric order")
+            << Variant("10") << Variant("9") << 0 << 1 << 0;
+        QTest::newRow("equal texts") << Variant("3") << Variant("3") << 1 << 0 << 0;
+        QTest::newRow("integers") << Variant(std::int16_t{3}) << Variant(std::int16_t{7}) << 0 << 1
+                                  << 0;
+        QTest::newRow("empty vs number is zero")
+            << Variant() << Variant(std::int16_t{0}) << 1 << 0 << 0;
+        QTest::newRow("empty vs text is empty text") << Variant() << Variant("") << 1 << 0 << 0;
+        QTest::newRow("null propagates") << null << Variant(std::int16_t{7}) << -1 << -1 << -1;
+        QTest::newRow("True is minus one")
+            << Variant(true) << Variant(std::int16_t{-1}) << 1 << 0 << 0;
     }
     void comparisons() {
         QFETCH(Variant, left);
         QFETCH(Variant, right);
         QFETCH(int, equal);
         QFETCH(int, less);
+        QFETCH(int, greater);
         QCOMPARE(truth(rt::equal(left, right)), equal);
         QCOMPARE(truth(rt::notEqual(left, right)), equal < 0 ? -1 : 1 - equal);
         QCOMPARE(truth(rt::less(left, right)), less);
-        const int greater = equal < 0 ? -1 : int(equal == 0 && less == 0);
         QCOMPARE(truth(rt::greater(left, right)), greater);
     }
 
@@ -73,8 +82,9 @@ private slots:
         QFETCH(Variant, right);
         QFETCH(int, conjunction);
         QFETCH(int, disjunction);
-        QCOMPARE(truth(rt::logicalAnd(left, right)), conjunction);
-        QCOMPARE(truth(rt::logicalOr(left, right)), disjunction);
+        const rt::Truth l = rt::truthOf(left), r = rt::truthOf(right);
+        QCOMPARE(truth(rt::logicalAnd(l, r)), conjunction);
+        QCOMPARE(truth(rt::logicalOr(l, r)), disjunction);
     }
 
     void nullAndEmptyAreFalse() {
