@@ -4,17 +4,28 @@
 #include "window/Quorvex.h"
 #include "window/Readout.h"
 
+#include <QApplication>
+
+#include <memory>
+
 namespace quorvex {
 namespace {
+
+Readout readOutNow(const Quorvex& window) {
+    return readOut(window, !window.Dollar[0].isHidden());
+}
+
+void announce(Quorvex& window, const std::string& told) {
+    window.announcer().announce(QString::fromStdString(told));
+}
 
 // Runs a handler through the gate and tells screen readers what it changed, if anything.
 void runReported(EventGate& gate, Quorvex& window, Report report,
                  const std::function<void()>& handler) {
     gate.run([&] {
-        const Readout before = readOut(window);
+        const Readout before = readOutNow(window);
         handler();
-        const std::string told = announcement(before, readOut(window), report);
-        window.announcer().announce(QString::fromStdString(told));
+        announce(window, announcement(before, readOutNow(window), report));
     });
 }
 
@@ -25,9 +36,25 @@ void bindClick(QPushButton& button, EventGate& gate, Quorvex& window, void (Quor
     });
 }
 
+// The amounts are what a sighted player reads first. Told once, when the window first takes the
+// focus, and queued so that the focused button is told before them.
+void greetOnFirstFocus(Quorvex& window) {
+    auto once = std::make_shared<QMetaObject::Connection>();
+    const auto greet = [&window] { announce(window, greeting(readOutNow(window))); };
+    *once = QObject::connect(qApp, &QApplication::focusChanged, &window.announcer(),
+                             [&window, once, greet](QWidget*, QWidget* now) {
+                                 if (!now || now->window() != &window)
+                                     return;
+                                 QObject::disconnect(*once);
+                                 QMetaObject::invokeMethod(&window.announcer(), greet,
+                                                           Qt::QueuedConnection);
+                             });
+}
+
 } // namespace
 
 void bindEvents(Quorvex& window, EventGate& gate) {
+    greetOnFirstFocus(window);
     bindClick(window.Spin, gate, window, &Quorvex::Spin_Click, Report::Spin);
     bindClick(window.Bet, gate, window, &Quorvex::Bet_Click, Report::State);
     bindClick(window.Done, gate, window, &Quorvex::Done_Click, Report::State);

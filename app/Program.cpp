@@ -1,9 +1,9 @@
 #include "app/Program.h"
 
 #include "app/EventBinding.h"
+#include "app/FirstFrame.h"
 #include "app/WindowIcon.h"
 #include "window/Accessibility.h"
-#include "window/Typefaces.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,10 +30,8 @@ const ProjectSettings& Program::applied(const ProjectSettings& settings) {
     QCoreApplication::setApplicationName(id);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(project::version));
     QGuiApplication::setDesktopFileName(id);
-    QGuiApplication::setWindowIcon(windowIcon());
     if (settings.localeId == 1033)
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    installTypefaceSubstitutes();
     installAccessibility();
     return settings;
 }
@@ -54,9 +52,18 @@ std::optional<int> Program::start() {
     if (gate_.ended())
         return gate_.exitCode();
     bindEvents(window_, gate_);
+    afterFirstFrame(window_, [this] { finishStartUp(); });
     window_.show();
     window_.Spin.setFocus(Qt::OtherFocusReason);
     return std::nullopt;
+}
+
+// Read on X when the icon is set (all seven sizes, for _NET_WM_ICON) and by screen readers:
+// none of it is in the first frame.
+void Program::finishStartUp() {
+    QGuiApplication::setWindowIcon(windowIcon());
+    window_.describe();
+    finished_ = true;
 }
 
 } // namespace quorvex

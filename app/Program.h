@@ -10,7 +10,8 @@
 namespace quorvex {
 
 // One run of the game: applies the settings, builds the window, raises its Load event,
-// binds the events and shows it. terminate is called once when the program ends.
+// binds the events and shows it; after its first frame, gives it its icon and its
+// descriptions. terminate is called once when the program ends.
 class Program {
 public:
     Program(const ProjectSettings& settings, rt::RandomSource& random,
@@ -21,13 +22,17 @@ public:
     std::optional<int> start();
 
     Quorvex& window() { return window_; }
+    /* the icon and descriptions are given: the window's first frame has been painted */
+    bool finished() const { return finished_; }
 
 private:
     static const ProjectSettings& applied(const ProjectSettings& settings);
+    void finishStartUp();
 
     MessageBox messages_;
     EventGate gate_;
     Quorvex window_;
+    bool finished_ = false;
 };
 
 } // namespace quorvex

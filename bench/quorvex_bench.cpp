@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <array>
@@ -55,6 +54,9 @@ Launch launch(const QString& program, const QProcessEnvironment& environment,
     return result;
 }
 
+// The game's first frame against the bare window's: Qt's own start-up is the floor.
+constexpr double startupTarget = 1.15;
+
 void startup(const QString& folder, const QString& platform, const QProcessEnvironment& base,
              std::vector<Row>& rows) {
     QProcessEnvironment environment = base;
@@ -88,7 +90,7 @@ void startup(const QString& folder, const QString& platform, const QProcessEnvir
              .arg(median(game), 0, 'f', 1)
              .arg(median(bare), 0, 'f', 1)
              .arg(ratio, 0, 'f', 2),
-         "ratio <= 1.2", ratio <= 1.2});
+         QString("ratio <= %1").arg(startupTarget), ratio <= startupTarget});
     const double extra = median(gameMemory) - median(bareMemory);
     rows.push_back({QString("peak RSS, %1").arg(platform),
                     QString("game %1 MiB, bare %2 MiB, +%3 MiB")
@@ -170,22 +172,19 @@ void rules(std::vector<Row>& rows) {
                     QString::number(perSecond, 'f', 0), ">= 1,000,000", perSecond >= 1e6});
 }
 
-// An X server of our own for the xcb runs, ended when the benchmark ends.
+// An X server of our own for the xcb runs, ended when the benchmark ends. It does not reset
+// when the last client leaves, as each probe does.
 class OwnXServer {
 public:
     OwnXServer() {
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty())
             return;
-        for (int n = 150; n < 200; ++n) {
+        for (int n = 150; n < 200 && display_.isEmpty(); ++n) {
             if (QFile::exists(QString("/tmp/.X%1-lock").arg(n)))
                 continue;
-            display_ = QString(":%1").arg(n);
-            server_.start(xvfb, {display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-            QThread::msleep(700);
-            if (!server_.waitForStarted(3000) || server_.state() != QProcess::Running)
-                display_.clear();
-            return;
+            if (start(xvfb, n))
+                display_ = QString(":%1").arg(n);
         }
     }
     ~OwnXServer() {
@@ -197,6 +196,21 @@ public:
     const QString& display() const { return display_; }
 
 private:
+    // Xvfb writes its display number to the descriptor -displayfd names once it accepts
+    // clients; a number someone took meanwhile makes it exit instead.
+    bool start(const QString& xvfb, int number) {
+        server_.start(xvfb, {QString(":%1").arg(number), "-screen", "0", "1024x768x24", "-nolisten",
+                             "tcp", "-noreset", "-displayfd", "1"});
+        QByteArray told;
+        while (!told.contains('\n') && server_.waitForReadyRead(10000))
+            told += server_.readAllStandardOutput();
+        if (told.trimmed() == QByteArray::number(number))
+            return true;
+        server_.kill();
+        server_.waitForFinished(3000);
+        return false;
+    }
+
     QProcess server_;
     QString display_;
 };

@@ -10,8 +10,10 @@ int main(int argc, char* argv[]) {
     rt::RandomGenerator random;
     quorvex::Program program(quorvex::ProjectSettings{}, random,
                              [](int code) { QCoreApplication::exit(code); });
-    const FirstPaint probe(program.window());
     if (program.start())
         return 1;
+    // Installed after the game's own watch, so told of the first paint first: the figure is
+    // the first frame, not the work the game leaves until after it.
+    const FirstPaint probe(program.window());
     return QApplication::exec();
 }

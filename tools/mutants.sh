@@ -11,29 +11,20 @@ build=$scratch/build
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
-# name | file | Perl substitution (run with -0, so it may span lines) | tests that must fail
-mutants=(
-  "broke-wording|rules/MoneyCheck.h|s/\"You're broke!\"/\"You are broke!\"/|tst_amounts tst_game"
-  "one-seven-bet|rules/Payout.h|s/One seven! You got ten times your bid\\./One seven! You got ten times your bet./|tst_amounts tst_spin"
-  "float-product|rules/ReelSpin.cpp|s/rt::checkedMultiply\\(double\\{reelFaces\\}, double\\{random\\.next\\(\\)\\}\\)/double{reelFaces * random.next()}/|tst_spin"
-  "double-click-press|window/ChipImage.cpp|s/(mouseDoubleClickEvent\\(QMouseEvent\\* event\\) \\{\\s*)event->accept\\(\\);/\${1}mousePressEvent(event);/|tst_game"
-  "chip-name-typo|rules/ChipNames.cpp|s/\"Ten Million Dollars\"/\"Ten Milion Dollars\"/|tst_game"
-  "fatal-text|app/EventGate.cpp|s/\"Run-time error '\"/\"Runtime error '\"/|tst_gate tst_game tst_startup"
-  "nan-as-overflow|app/runtime/Arithmetic.cpp|s/(isnan\\(result\\)\\)\\s*throw RunError::)invalidFloatingPoint/\${1}overflow/|tst_arithmetic"
-  "start-up-shows-window-first|app/Program.cpp|s/(std::optional<int> Program::start\\(\\) \\{\\n)/\${1}    window_.show();\\n/|tst_startup"
-  "soak-seed-lost|tests/window/tst_soak.cpp|s/void randomize\\(\\) override \\{\\}/void randomize() override { generator_.randomize(); }/|tst_soak"
-  "desktop-title|app/Program.cpp|s/(setApplicationVersion\\(QString::fromLatin1\\(project::version\\)\\);)/\${1}\\n    QGuiApplication::setApplicationDisplayName(\"Quorvex 2.0\");/|blackbox_real_game"
-  "window-title|window/Design.h|s/windowTitle = \"Quorvex!\"/windowTitle = \"Quorvex\"/|tst_layout blackbox_real_game"
-  "box-title|CMakeLists.txt|s/set\\(QUORVEX_TITLE \"Quorvex 2.0\"\\)/set(QUORVEX_TITLE \"quorvex\")/|tst_game tst_startup"
-  "reel-face-fallback|window/Typefaces.cpp|s/\"Liberation Sans Narrow\"/\"Liberation Sans Narow\"/|tst_layout"
-  "no-bet-hint|rules/Payout.h|s/you can't win\\./you can't win!/|tst_spin tst_game"
-  "all-the-money-wording|rules/MoneyCheck.h|s/there isn't any more/there is no more/|tst_amounts tst_game"
-  "jackpot-wording|rules/Payout.h|s/Boy, are you lucky!/Boy, you are lucky!/|tst_amounts tst_spin tst_game"
-  "nothing-wording|rules/Payout.h|s/Sorry, try again! You didn't get anything\\./Sorry, try again! You didn't win anything./|tst_amounts tst_spin"
-  "two-sevens-wording|rules/Payout.h|s/A pair of sevens!/A pair of 7s!/|tst_amounts tst_spin"
-  "three-of-a-kind-wording|rules/Payout.h|s/You got a three of a kind!/You got three of a kind!/|tst_amounts tst_spin"
-  "pair-wording|rules/Payout.h|s/\"You got a pair! You got ten times your bid!\"/\"You got a pair! You got ten times your bid.\"/|tst_spin tst_game"
-)
+# The faults of tests/MUTANTS.md, one "name|file|change|tests" line each.
+read_faults() {
+  local line name="" file="" change=""
+  while IFS= read -r line; do
+    case $line in
+    "## "*) name=${line#"## "} ;;
+    "- file: \`"*) file=${line#"- file: \`"} file=${file%"\`"} ;;
+    "- change: \`"*) change=${line#"- change: \`"} change=${change%"\`"} ;;
+    "- run: "*) echo "$name|$file|$change|${line#"- run: "}" ;;
+    esac
+  done <"$root/tests/MUTANTS.md"
+}
+mapfile -t mutants < <(read_faults)
+[[ ${#mutants[@]} -gt 0 ]] || { echo "no faults read from tests/MUTANTS.md"; exit 1; }
 
 field() { cut -d'|' -f"$2" <<<"$1"; }
 target_of() { # a test's executable target

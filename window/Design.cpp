@@ -1,9 +1,11 @@
 #include "window/Design.h"
 
+#include "window/Typefaces.h"
+
 namespace quorvex::design {
 
 QFont fontOf(const FontDesign& design) {
-    QFont font(QString::fromLatin1(design.family));
+    QFont font(typefaceFor(QString::fromLatin1(design.family)));
     font.setPixelSize(design.pixelSize);
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
     return font;

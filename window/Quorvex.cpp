@@ -80,8 +80,6 @@ Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
     background.setColor(QPalette::Window, design::windowBackground);
     setPalette(background);
     setAutoFillBackground(true);
-    Dollar[0].setAccessibleName(QString::fromLatin1(chipName(0)));
-    describe();
     setTabOrder();
 }
 
@@ -89,7 +87,11 @@ void Quorvex::describe() {
     Money.setAccessibleDescription("Money");
     Amt.setAccessibleDescription("Stake");
     Comment.setAccessibleDescription("Message");
-    Digit[0].setAccessibleDescription(reelDescription(0));
+    for (std::int16_t i = 0; i < Digit.count(); ++i)
+        Digit[i].setAccessibleDescription(reelDescription(i));
+    for (std::int16_t i = 0; i < Dollar.count(); ++i)
+        Dollar[i].setAccessibleName(QString::fromLatin1(chipName(i)));
+    End.setAccessibleDescription("Ends the game.");
     Bet.setAccessibleDescription(QStringLiteral("Shows the chips. While they are shown, ") +
                                  chipKeysDescription());
 }
@@ -112,14 +114,12 @@ void Quorvex::duplicate() {
         CaptionLabel& reel = Digit.load(i);
         setLeft(reel, design::reelPlace.left + design::reelPitch * i);
         setTop(reel, design::reelPlace.top);
-        reel.setAccessibleDescription(reelDescription(i));
         reel.setVisible(true);
     }
     for (std::int16_t i = 1; i < chipCount; ++i) {
         ChipImage& chip = Dollar.load(i);
         setTop(chip, design::chipPlace.top + design::chipRowPitch * (i / design::chipColumns));
         setLeft(chip, design::chipPlace.left + design::chipColumnPitch * (i % design::chipColumns));
-        chip.setAccessibleName(QString::fromLatin1(chipName(i)));
         chip.setVisible(false);
     }
 }

@@ -38,6 +38,8 @@ public:
     void moneycheck(const rt::Variant& kind);
     /* once per run: a second call is a run-time error */
     void duplicate();
+    /* the accessible names and descriptions, once every element exists */
+    void describe();
 
     // Event handlers.
     void Form_Load();
@@ -80,7 +82,6 @@ private:
 
     QLabel& label(Label which) const;
     void showChips(bool shown);
-    void describe();
     void setTabOrder();
 };
 

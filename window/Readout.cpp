@@ -1,5 +1,7 @@
 #include "window/Readout.h"
 
+#include "window/ChipKeys.h"
+
 #include <string_view>
 
 namespace quorvex {
@@ -28,20 +30,17 @@ bool onlyCommentChanged(const Readout& before, const Readout& after) {
            before.stake == after.stake;
 }
 
-} // namespace
-
-Readout readOut(const Captions& captions) {
-    Readout now;
-    for (std::int16_t i = 0; i < reelCount; ++i)
-        now.reels[static_cast<std::size_t>(i)] = captions.reelCaption(i);
-    now.comment = captions.caption(Label::Comment);
-    now.money = captions.caption(Label::Money);
-    now.stake = captions.caption(Label::Amt);
-    return now;
+bool captionsUnchanged(const Readout& before, const Readout& after) {
+    return onlyCommentChanged(before, after) && before.comment == after.comment;
 }
 
-std::string announcement(const Readout& before, const Readout& after, Report report) {
-    if (before == after)
+std::string modeChange(const Readout& now) {
+    return now.betting ? "Chips shown: " + chipKeysDescription().toStdString()
+                       : "Betting over. Spin is back.";
+}
+
+std::string captionsTold(const Readout& before, const Readout& after, Report report) {
+    if (captionsUnchanged(before, after))
         return {};
     switch (report) {
     case Report::Stake:
@@ -52,6 +51,29 @@ std::string announcement(const Readout& before, const Readout& after, Report rep
         return whole(after);
     }
     return {};
+}
+
+} // namespace
+
+Readout readOut(const Captions& captions, bool betting) {
+    Readout now;
+    for (std::int16_t i = 0; i < reelCount; ++i)
+        now.reels[static_cast<std::size_t>(i)] = captions.reelCaption(i);
+    now.comment = captions.caption(Label::Comment);
+    now.money = captions.caption(Label::Money);
+    now.stake = captions.caption(Label::Amt);
+    now.betting = betting;
+    return now;
+}
+
+std::string announcement(const Readout& before, const Readout& after, Report report) {
+    const std::string mode = before.betting == after.betting ? "" : modeChange(after);
+    const std::string captions = captionsTold(before, after, report);
+    return mode.empty() || captions.empty() ? mode + captions : mode + " " + captions;
+}
+
+std::string greeting(const Readout& now) {
+    return amounts(now);
 }
 
 } // namespace quorvex

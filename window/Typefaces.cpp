@@ -1,6 +1,5 @@
 #include "window/Typefaces.h"
 
-#include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -24,14 +23,14 @@ constexpr std::array substitutes{
 
 } // namespace
 
-void installTypefaceSubstitutes() {
-    // Where the designed face is installed (Windows has most of them) it is used as it is.
-    const QStringList installed = QFontDatabase::families();
+QString typefaceFor(const QString& designed) {
     for (const Substitute& substitute : substitutes) {
-        const QString designed = QString::fromLatin1(substitute.designed);
-        if (!installed.contains(designed, Qt::CaseInsensitive))
-            QFont::insertSubstitution(designed, QString::fromLatin1(substitute.standIn));
+        if (designed != QLatin1String(substitute.designed))
+            continue;
+        const bool installed = QFontDatabase::families().contains(designed, Qt::CaseInsensitive);
+        return installed ? designed : QString::fromLatin1(substitute.standIn);
     }
+    return designed;
 }
 
 } // namespace quorvex

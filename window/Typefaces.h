@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QString>
+
 namespace quorvex {
 
-// Maps each designed typeface that is not installed to a metric-compatible one from
-// Debian's font packages; an installed designed face is used by its own name.
-// Idempotent; called before the first control is built, with the application running.
-void installTypefaceSubstitutes();
+// The face a designed typeface is drawn in: itself where it is installed (Windows has most of
+// them), else its metric-compatible stand-in from Debian's font packages. Asking for the
+// stand-in by name spares Qt's search through every installed font for a fallback to a missing
+// family, which costs start-up more than all the faces it draws.
+QString typefaceFor(const QString& designed);
 
 } // namespace quorvex

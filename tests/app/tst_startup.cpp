@@ -1,6 +1,7 @@
 #include "app/runtime/RunError.h"
 #include "support/GameFixture.h"
 
+#include <QIcon>
 #include <QTest>
 
 namespace {
@@ -28,6 +29,31 @@ protected:
         shows += event->type() == QEvent::Show;
         return false;
     }
+};
+
+// Notes what the window held when it was first painted.
+class FirstPaintWitness final : public QObject {
+public:
+    explicit FirstPaintWitness(quorvex::Quorvex& window) : window_(window) {
+        window.installEventFilter(this);
+    }
+    bool painted = false;
+    qsizetype iconSizesThen = -1;
+    QString chipNameThen, betDescriptionThen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            iconSizesThen = window_.windowIcon().availableSizes().size();
+            chipNameThen = window_.Dollar[5].accessibleName();
+            betDescriptionThen = window_.Bet.accessibleDescription();
+        }
+        return false;
+    }
+
+private:
+    quorvex::Quorvex& window_;
 };
 
 } // namespace
@@ -73,6 +99,25 @@ private slots:
         QVERIFY(game.window().isVisible());
         QCOMPARE(game.window().Dollar.count(), std::int16_t{12});
         QVERIFY(answerer.texts.isEmpty() && game.exitCodes.isEmpty());
+        QVERIFY(game.finished);
+    }
+
+    // The first frame shows neither the icon nor any accessible text: they come just after it.
+    void iconAndDescriptionsAfterTheFirstFrame() {
+        QGuiApplication::setWindowIcon(QIcon()); // as a fresh process has it
+        ScriptedRandom random;
+        quorvex::Program program(quorvex::ProjectSettings{}, random, {});
+        FirstPaintWitness witness(program.window());
+        QVERIFY(!program.start());
+        QVERIFY(QTest::qWaitFor([&] { return program.finished(); }));
+        QVERIFY(witness.painted);
+        QCOMPARE(witness.iconSizesThen, 0);
+        QCOMPARE(witness.chipNameThen, QString());
+        QCOMPARE(witness.betDescriptionThen, QString());
+        QCOMPARE(program.window().windowIcon().availableSizes().size(), 7);
+        QCOMPARE(program.window().Dollar[5].accessibleName(),
+                 QString("One Hundred Thousand Dollars"));
+        QCOMPARE(program.window().Digit[2].accessibleDescription(), QString("Reel 3"));
     }
 };
 

@@ -78,12 +78,16 @@ wait_for 10 'title "Quorvex!"' title_shown || echo "  the window's $title"
 # The class a desktop matches to the menu entry, and the icon sizes it can pick from.
 class=$(xprop -id "$window" WM_CLASS 2>&1)
 [[ $class == 'WM_CLASS(STRING) = "quorvex", "org.example.quorvex"' ]] || fail "the window's $class"
-# _NET_WM_ICON is a list of images, each its width, its height, then its pixels.
-icon_sizes=$(xprop -id "$window" -notype 32c _NET_WM_ICON 2>/dev/null | awk -F', ' '{
-  sub(/^[^=]*= /, ""); n = split($0, v, ", "); i = 1
-  while (i + 1 <= n) { printf "%sx%s ", v[i], v[i + 1]; i += 2 + v[i] * v[i + 1] } }')
-[[ $icon_sizes == "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ]] ||
-  fail "window icon sizes: '$icon_sizes'"
+# _NET_WM_ICON is a list of images, each its width, its height, then its pixels. The game sets
+# it just after its first frame.
+icon_sizes=""
+icon_set() {
+  icon_sizes=$(xprop -id "$window" -notype 32c _NET_WM_ICON 2>/dev/null | awk -F', ' '{
+    sub(/^[^=]*= /, ""); n = split($0, v, ", "); i = 1
+    while (i + 1 <= n) { printf "%sx%s ", v[i], v[i + 1]; i += 2 + v[i] * v[i + 1] } }')
+  [[ $icon_sizes == "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ]]
+}
+wait_for 10 "window icon at seven sizes" icon_set || echo "  the window's icon sizes: '$icon_sizes'"
 
 shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
 colour() { convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -45,6 +46,8 @@ struct Game {
         program = std::make_unique<quorvex::Program>(quorvex::ProjectSettings{}, used,
                                                      [this](int code) { exitCodes << code; });
         startResult = program->start();
+        // As a player meets it: its first frame shown, its icon and descriptions given.
+        finished = !startResult && QTest::qWaitFor([this] { return program->finished(); });
     }
 
     quorvex::Quorvex& window() { return program->window(); }
@@ -52,5 +55,6 @@ struct Game {
     ScriptedRandom random;
     QList<int> exitCodes;
     std::optional<int> startResult;
+    bool finished = false;
     std::unique_ptr<quorvex::Program> program;
 };

@@ -18,6 +18,11 @@ QString stake(Quorvex& window) {
     return window.Amt.text();
 }
 
+// What the two mode buttons tell.
+const QString chipsOut = "Chips shown: the keys 0 to 9, A and B stake the chip with that many "
+                         "zeros (A ten, B eleven); with Shift held they name it.";
+const QString bettingOver = "Betting over. Spin is back.";
+
 bool chipsShown(Quorvex& window) {
     bool shown = true;
     for (std::int16_t i = 0; i < 12; ++i)
@@ -50,7 +55,11 @@ class TestAccess : public QObject {
     void key(int code, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(&focused(), static_cast<Qt::Key>(code), modifiers);
     }
-    void bet() { QTest::keyClick(&window().Bet, Qt::Key_Space); }
+    void bet() {
+        QTest::keyClick(&window().Bet, Qt::Key_Space);
+        QCOMPARE(said, QStringList{chipsOut});
+        said.clear();
+    }
     QAccessibleInterface* chip(std::int16_t index) {
         return QAccessible::queryAccessibleInterface(&window().Dollar[index]);
     }
@@ -63,9 +72,6 @@ private slots:
     void init() {
         game = std::make_unique<Game>();
         answerer = std::make_unique<MessageAnswerer>();
-        QApplication::setActiveWindow(&window());
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-        window().Bet.setFocus();
         said.clear();
         // Qt hands accessibility events to tools only on a platform with a bridge; offscreen
         // has none, so the announcer's own signal is heard instead (a test on a real
@@ -79,6 +85,12 @@ private slots:
                                           notification->role() == QAccessible::Notification &&
                                           notification->text(QAccessible::Name) == text;
                 });
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        // Told at the first focus, which may come while the game starts.
+        QTRY_COMPARE(window().announcer().text(), QString("Money 1000, stake 0."));
+        said.clear();
+        window().Bet.setFocus();
     }
     void cleanup() {
         QVERIFY(notificationsRight);
@@ -256,7 +268,18 @@ private slots:
         window().Done.setFocus();
         QTest::keyClick(&window().Done, Qt::Key_Space);
         QVERIFY(!window().Dollar[0].isVisible() && window().Spin.isVisible());
-        QVERIFY(said.isEmpty()); // Bet and Done change nothing a player reads
+        QCOMPARE(said, QStringList{bettingOver});
+    }
+
+    void amountsToldAtTheFirstFocusOnly() {
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QCoreApplication::sendPostedEvents(); // where a greeting would wait
+        QCOMPARE(said, QStringList());
     }
 
     // The focused button wears a yellow ring inside its outline and a black one inside that;
@@ -359,6 +382,9 @@ private slots:
         QTest::newRow("heading") << "MoneyLabel"
                                  << ""
                                  << "Money";
+        QTest::newRow("End") << "End"
+                             << "Ends the game."
+                             << "End";
     }
     void descriptions() {
         QFETCH(QString, control);
@@ -389,34 +415,45 @@ private slots:
         QTest::addColumn<QStringList>("announced");
         QTest::newRow("one seven")
             << "1009" << QList<int>{4, 7, 8} << "B k2 D S"
-            << QStringList{"Money 909, stake 100.", "Reels 4 7 8. One seven! You got ten times "
-                                                    "your bid. Money 1909, stake 0."};
+            << QStringList{chipsOut, "Money 909, stake 100.", bettingOver,
+                           "Reels 4 7 8. One seven! You got ten times your bid. Money 1909, "
+                           "stake 0."};
         QTest::newRow("two outcomes, one announcement")
             << "1000" << QList<int>{3, 3, 7} << "B m0 D S"
-            << QStringList{"Money 999, stake 1.", "Reels 3 3 7. You got a pair! You got ten "
-                                                  "times your bid! Money 1009, stake 0."};
+            << QStringList{chipsOut, "Money 999, stake 1.", bettingOver,
+                           "Reels 3 3 7. You got a pair! You got ten times your bid! Money "
+                           "1009, stake 0."};
         QTest::newRow("the reels already shown")
             << "1000" << QList<int>{0, 0, 0, 0, 0, 0} << "B a1 D S B k1 D S"
-            << QStringList{"Money 990, stake 10.",
+            << QStringList{chipsOut,
+                           "Money 990, stake 10.",
+                           bettingOver,
                            "Reels 0 0 0. Great! You got a three of a kind! You got a hundred "
                            "times your bid! Money 1990, stake 0.",
+                           chipsOut,
                            "Money 1980, stake 10.",
+                           bettingOver,
                            "Reels 0 0 0. Great! You got a three of a kind! You got a hundred "
                            "times your bid! Money 2980, stake 0."};
         QTest::newRow("a loss") << "1000" << QList<int>{1, 2, 3} << "B k1 D S"
-                                << QStringList{"Money 990, stake 10.",
+                                << QStringList{chipsOut, "Money 990, stake 10.", bettingOver,
                                                "Reels 1 2 3. Sorry, try again! You didn't get "
                                                "anything. Money 990, stake 0."};
         QTest::newRow("hint once")
             << "1000" << QList<int>{} << "S S" << QStringList{"If you don't bet, you can't win."};
-        QTest::newRow("refused chip says nothing")
-            << "50" << QList<int>{} << "B k2 m2 a2 D" << QStringList();
+        QTest::newRow("refused chip tells no amounts")
+            << "50" << QList<int>{} << "B k2 m2 a2 D" << QStringList{chipsOut, bettingOver};
+        QTest::newRow("Bet twice tells once")
+            << "1000" << QList<int>{} << "B B D" << QStringList{chipsOut, bettingOver};
         QTest::newRow("reset") << "1000" << QList<int>{} << "B k3 R R"
-                               << QStringList{"Money 0, stake 1000.",
-                                              "Reels 0 0 0. Comments. Money 1000, stake 0."};
+                               << QStringList{chipsOut, "Money 0, stake 1000.",
+                                              "Betting over. Spin is back. Reels 0 0 0. "
+                                              "Comments. Money 1000, stake 0."};
+        QTest::newRow("reset while betting, nothing staked")
+            << "1000" << QList<int>{} << "B R" << QStringList{chipsOut, bettingOver};
         QTest::newRow("reset after a spin")
             << "1000" << QList<int>{9, 9, 1} << "B k0 D S R"
-            << QStringList{"Money 999, stake 1.",
+            << QStringList{chipsOut, "Money 999, stake 1.", bettingOver,
                            "Reels 9 9 1. You got a pair! You got ten times your bid! Money "
                            "1009, stake 0.",
                            "Reels 0 0 0. Comments. Money 1000, stake 0."};

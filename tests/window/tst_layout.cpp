@@ -116,7 +116,9 @@ private slots:
             QCOMPARE(button->text(), caption);
         else
             QCOMPARE(qobject_cast<QLabel*>(widget)->text(), caption);
-        QCOMPARE(widget->font().family(), family);
+        // A designed face that is missing is asked for by its stand-in's name.
+        const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+        QCOMPARE(widget->font().family(), installed ? family : face);
         QCOMPARE(widget->font().pixelSize(), pixelSize);
         QCOMPARE(widget->font().weight(), bold ? QFont::Bold : QFont::Normal);
         QVERIFY(!widget->font().italic() && !widget->font().underline());
