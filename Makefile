@@ -88,3 +88,11 @@ clean:
 
 distclean: clean
 	@rm -rf $(QT_WINDOWS_DIR)
+
+# The release of the last commit into dist/, and the check that it reproduces byte for byte.
+.PHONY: release reproduce
+release: | $(QT_WINDOWS_TOOLCHAIN)
+	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)
+
+reproduce: | $(QT_WINDOWS_TOOLCHAIN)
+	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Reads what the Windows executable carries: the version block and the three-image icon of
-# its resources, the GUI subsystem, and imports from no DLL outside Windows itself (the
-# compiler's runtime and Qt are linked in).
+# Reads what the Windows executable carries: the version block, the three-image icon and the
+# manifest of its resources, the GUI subsystem, the hardening and reproducibility of its
+# header, no debug sections, and imports from no DLL outside Windows itself (the compiler's
+# runtime and Qt are linked in).
 # Usage: check_executable.sh PATH_TO_quorvex.exe
 set -uo pipefail
 exe=$1
-for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump; do
+for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump strings; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 [[ -f $exe ]] || { echo "SKIP: $exe not built (make windows)"; exit 77; }
@@ -24,6 +25,23 @@ groups=$(grep -c '/\* RT_GROUP_ICON \*/' "$work/resources.rc")
 [[ $icons -eq 3 && $groups -eq 1 ]] || { echo "$icons icon images in $groups groups, not 3 in 1"; failed=1; }
 
 grep -q 'Subsystem.*(Windows GUI)' "$work/headers.txt" || { echo "not a GUI subsystem program"; failed=1; }
+
+# The manifest Windows reads at start: Windows 10 and 11, no elevation, and the per-monitor
+# (v2) DPI awareness Qt asks for itself.
+manifest=$(strings -a "$exe" | sed -n '/<assembly /,/<\/assembly>/p')
+for part in 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
+  'requestedExecutionLevel level="asInvoker"' '>PerMonitorV2</dpiAwareness>' \
+  '>true/pm</dpiAware>'; do
+  [[ $manifest == *"$part"* ]] || { echo "the manifest lacks $part"; failed=1; }
+done
+# Address-space randomisation (64-bit), no executable data, no link time, no debug sections.
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+  grep -q "^\s*$flag$" "$work/headers.txt" || { echo "DllCharacteristics lacks $flag"; failed=1; }
+done
+grep -q '^Time/Date\s.*1970' "$work/headers.txt" ||
+  { echo "link time in the header: $(grep '^Time/Date' "$work/headers.txt")"; failed=1; }
+x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' &&
+  { echo "debug sections shipped"; failed=1; }
 
 # Windows' own DLLs and API sets; anything else would have to be shipped beside the program.
 windows='advapi32 authz comctl32 comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32

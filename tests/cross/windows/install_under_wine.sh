@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, in a fresh prefix on an X server of its own, as a
+# player's machine meets it: a silent install and a second one over it, the entry among the
+# installed programs read with `wine reg query`, the Start-menu shortcut, the game started
+# from the shortcut's target and played, a silent uninstall, and then nothing of the game
+# left: no file, folder, shortcut or registry key (after the restart Windows would do, which
+# deletes the uninstaller's own copy in the temporary folder).
+# QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the installed game in play.
+# Usage: install_under_wine.sh PATH_TO_SETUP.exe
+set -uo pipefail
+installer=$1
+[[ -f $installer ]] || { echo "SKIP: $installer not built (make windows)"; exit 77; }
+for tool in python3 winepath; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
+done
+here=$(dirname "$0")
+source "$here/wine_session.sh"
+source "$here/play_game.sh"
+start_display
+
+folder='C:\Program Files\Quorvex'
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.quorvex'
+shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Quorvex.lnk
+# Every file and registry key of the prefix, registry times left out, and the keys Wine's own
+# crash handler writes when one of Wine's programs fails (seen once, in a full test run on a
+# loaded machine): they are Wine's, never the installer's.
+prefix_contents() {
+  wineserver -w
+  (cd "$WINEPREFIX" && find drive_c && sed -n 's/^\(\[.*\]\).*/\1/p' ./*.reg) |
+    grep -vxF -e '[Console]' -e '[Software\\Wine\\WineDbg]' | LC_ALL=C sort
+}
+# succeeds PROGRAM [ARGUMENTS...]: runs it under Wine; true when Windows reports status 0.
+runs=0
+succeeds() {
+  runs=$((runs + 1))
+  status=""
+  wine_with_status "$work/status-$runs" "$@" >/dev/null 2>&1
+  read_status "$work/status-$runs" && [[ $status -eq 0 ]]
+}
+wine wineboot --init >/dev/null 2>&1 || { echo "Wine could not make a prefix"; exit 1; }
+prefix_contents >"$work/before.txt"
+
+succeeds "$installer" /S || fail "the installer ended with status '$status'"
+installed=$(winepath -u "$folder")
+for file in quorvex.exe uninstall.exe README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt \
+  licences/LGPL-3.0-only.txt licences/GPL-3.0-only.txt; do
+  [[ -s $installed/$file ]] || fail "no $file in $folder"
+done
+for part in FreeType HarfBuzz libpng PCRE2 zlib double-conversion; do
+  grep -q "^$part" "$installed/THIRD-PARTY-NOTICES.txt" || fail "no notice for $part"
+done
+
+succeeds "$installer" /S || fail "the second install ended with status '$status'"
+entries=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r')
+count=$(grep -cE '^\s+DisplayName\s+REG_SZ\s+Quorvex$' <<<"$entries")
+[[ $count -eq 1 ]] || fail "$count entries named Quorvex among the installed programs"
+entry=$(wine reg query "$key" | tr -d '\r')
+echo "$entry"
+value() { sed -nE "s/^\s+$1\s+REG_\w+\s+//p" <<<"$entry"; }
+[[ $(value DisplayName) == 'Quorvex' ]] || fail "DisplayName '$(value DisplayName)'"
+[[ $(value DisplayVersion) == '1.0.0' ]] || fail "DisplayVersion '$(value DisplayVersion)'"
+[[ $(value Publisher) == 'Quorvex developers' ]] || fail "Publisher '$(value Publisher)'"
+[[ $(value DisplayIcon) == "$folder\\quorvex.exe,0" ]] || fail "DisplayIcon '$(value DisplayIcon)'"
+[[ $(value InstallLocation) == "$folder" ]] || fail "InstallLocation '$(value InstallLocation)'"
+[[ $(value UninstallString) == "\"$folder\\uninstall.exe\"" ]] ||
+  fail "UninstallString '$(value UninstallString)'"
+[[ $(value QuietUninstallString) == "\"$folder\\uninstall.exe\" /S" ]] ||
+  fail "QuietUninstallString '$(value QuietUninstallString)'"
+# Kilobytes, as the installed programs list expects: within a tenth of what the folder holds.
+size=$(($(value EstimatedSize)))
+held=$(du -s --apparent-size -k "$installed" | cut -f1)
+((size * 10 >= held * 9 && size * 10 <= held * 11)) ||
+  fail "EstimatedSize $size KB, the folder holds $held KB"
+
+# What the shortcut starts, and its icon: the game's own.
+[[ -f $shortcut ]] || fail "no Start-menu shortcut Quorvex.lnk"
+{ read -r target && read -r icon; } < <(python3 "$here/read_shortcut.py" "$shortcut")
+[[ $target == "$folder\\quorvex.exe" ]] || fail "the shortcut starts '$target'"
+[[ $icon == "$folder\\quorvex.exe,0" ]] || fail "the shortcut's icon is '$icon'"
+play_game "$(winepath -u "$target")"
+
+uninstaller=$(value QuietUninstallString)
+uninstaller=${uninstaller%\" /S}
+succeeds "$(winepath -u "${uninstaller#\"}")" /S || fail "the uninstaller ended with status '$status'"
+# The uninstaller runs on from a copy of itself in the temporary folder.
+wait_for 60 test ! -e "$installed" || fail "$folder is still there"
+wait_for 60 test ! -e "$shortcut" || fail "the shortcut is still there"
+wineserver -w
+wine reg query "$key" >/dev/null 2>&1 && fail "the entry $key is still there"
+wine wineboot --restart >/dev/null 2>&1
+prefix_contents >"$work/after.txt"
+left=$(LC_ALL=C comm -13 "$work/before.txt" "$work/after.txt")
+[[ -z $left ]] || fail "left behind: $left"
+report

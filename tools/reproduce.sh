@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the release of the last commit (the one checked out when it starts) twice, each from
+# its own clone in its own folder, one after the other, and compares the two: SHA256SUMS line
+# for line, and diffoscope on every file that differs.
+# Usage: reproduce.sh QT_WINDOWS_PREFIX [QT_HOST_PATH]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+qt_windows=$(realpath "$1")
+qt_host=${2:-/usr}
+work=$(mktemp -d /tmp/quorvex-reproduce.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+commit=$(git rev-parse HEAD)
+first=$work/first/quorvex
+second=$work/the-second-build/src/quorvex
+for clone in "$first" "$second"; do
+  git clone --quiet --no-local . "$clone"
+  git -C "$clone" checkout --quiet --detach "$commit"
+  echo "== release in $clone, $(date -u +%T)"
+  bash "$clone/tools/release.sh" "$qt_windows" "$qt_host" >"$clone.log" 2>&1 ||
+    { tail -n 40 "$clone.log"; exit 1; }
+done
+if diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
+  echo "== the two releases are identical:"
+  cat "$first/dist/SHA256SUMS"
+  exit 0
+fi
+echo "== the releases differ"
+while read -r _ file; do
+  cmp -s "$first/dist/$file" "$second/dist/$file" ||
+    diffoscope --text - "$first/dist/$file" "$second/dist/$file" || true
+done <"$first/dist/SHA256SUMS"
+exit 1
