@@ -73,7 +73,7 @@ bench: build
 
 # build/quorvex_<version>_<arch>.deb
 package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+	@SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct) bash tools/make_deb.sh $(BUILD_DIR) $(BUILD_DIR)
 
 # Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
 mutants:

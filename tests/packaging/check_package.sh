@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build, runs lintian on it and checks what the
-# package declares: where the game lands and every run-time need in Depends.
+# Builds the Debian package from a finished build as a release does (tools/make_deb.sh), runs
+# lintian on it and checks what the package declares: where the game lands and every run-time
+# need in Depends.
 # Usage: check_package.sh BUILD_DIR [sanitized]
 set -uo pipefail
 build=$1
@@ -10,8 +11,10 @@ for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
-  { echo "FAIL: cpack"; cat "$work/cpack.log"; exit 1; }
+# Packed as a release packs it; dated by the last commit where there is one.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || date +%s)}
+bash "$(dirname "$0")/../../tools/make_deb.sh" "$build" "$work" >"$work/pack.log" 2>&1 ||
+  { echo "FAIL: packing"; cat "$work/pack.log"; exit 1; }
 debs=("$work"/quorvex_1.0.0_*.deb)
 [[ -f ${debs[0]} ]] || { echo "FAIL: no quorvex_1.0.0_ARCH.deb"; ls "$work"; exit 1; }
 deb=${debs[0]}
