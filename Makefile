@@ -2,78 +2,106 @@
 # and `test`; `windows` cross-builds. Nothing here installs packages.
 BUILD_DIR ?= build
 SANITIZE ?= 0
-CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=1: warnings are errors, as in CI; a player's or packager's build never fails on one.
+WERROR ?= 0
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_WERROR=$(WERROR)
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-# The Windows build: mingw-w64 against a static Qt for Windows, unpacked once from the
-# shared archive beside this clone, or any such Qt named by QT_WINDOWS_PREFIX.
-# The archive is unpacked outside the build trees, so that `clean` keeps it.
+# The Windows build: mingw-w64 against a static Qt for Windows, its host tools of the same
+# version and the copyright files of its sources, unpacked once from the shared folder beside
+# this clone (or named: QT_WINDOWS_PREFIX, QT_HOST_PATH, QT_WINDOWS_COPYRIGHT). They live
+# outside the build trees, so that `clean` keeps them.
 WINDOWS_DIR ?= build-windows
-QT_WINDOWS_DIR := qt-windows
-QT_WINDOWS_ARCHIVE ?= $(CURDIR)/../shared/windows/qt6.4.2-mingw-w64-x86_64-static.tar.xz
-QT_WINDOWS_PREFIX ?= $(CURDIR)/$(QT_WINDOWS_DIR)/qt6-mingw
-QT_HOST_PATH ?= /usr
+SHARED ?= $(CURDIR)/../shared
+SHARED_WINDOWS = $(SHARED)/windows
+QT_WINDOWS_DIR := $(CURDIR)/qt-windows
+QT_WINDOWS_PREFIX ?= $(QT_WINDOWS_DIR)/qt6-mingw
+QT_HOST_PATH ?= $(QT_WINDOWS_DIR)/qt6-host
+QT_WINDOWS_COPYRIGHT ?= $(SHARED_WINDOWS)/qt6.4.2-copyright
 QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
+WINDOWS_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_WERROR=$(WERROR) \
+	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) \
+	-DQT_HOST_PATH_CMAKE_DIR=$(QT_HOST_PATH)/lib/cmake \
+	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WINDOWS_COPYRIGHT)
 TEST_BUILDS := build
 ifneq ($(SANITIZE),1)
 TEST_BUILDS += windows-if-possible
 endif
+# The Debian release of root-test's fresh root: 12 or 13.
+DEBIAN ?= 13
 
-.PHONY: configure build run test bench package mutants format clean distclean windows \
-	windows-if-possible windows-test
+.PHONY: build game run test windows windows-packages windows-if-possible windows-test \
+	bench package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
 
 # quiet COMMAND: runs it, showing its output only when it fails.
 quiet = out=$$($(1) 2>&1) || { printf '%s\n' "$$out"; exit 1; }
+# configured DIR,FLAGS: the tree is configured once, and again only when its flags change; in
+# between the build re-runs CMake itself when a CMakeLists.txt changes.
+define configured
+$(1)/build.ninja: $(1)/flags
+	@$$(call quiet,cmake -S . -B $(1) $(2))
+	@touch $$@
+$(1)/flags: FORCE
+	@mkdir -p $(1)
+	@echo '$(2)' | cmp -s - $$@ || echo '$(2)' >$$@
+endef
+$(eval $(call configured,$(BUILD_DIR),$(CMAKE_FLAGS)))
+$(eval $(call configured,$(WINDOWS_DIR),$(WINDOWS_CMAKE_FLAGS)))
+ctest = ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
 
-# Configured once; from then on the build re-runs CMake itself when a CMakeLists.txt changes.
-configure: $(BUILD_DIR)/build.ninja
-$(BUILD_DIR)/build.ninja: Makefile
-	@$(call quiet,cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS))
-	@touch $@
-
-build: configure
+build: $(BUILD_DIR)/build.ninja
 	@cmake --build $(BUILD_DIR) --parallel
 
-run: build
+# Only what playing needs: the game and its manual page.
+game: $(BUILD_DIR)/build.ninja
+	@cmake --build $(BUILD_DIR) --parallel --target quorvex quorvex_docs
+
+run: game
 	@$(BUILD_DIR)/app/quorvex
 
 test: $(TEST_BUILDS)
-	@ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
+	@$(ctest)
+
+$(WINDOWS_DIR)/build.ninja: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
 
 windows: $(WINDOWS_DIR)/build.ninja
 	@cmake --build $(WINDOWS_DIR) --parallel
 
-$(WINDOWS_DIR)/build.ninja: Makefile | $(QT_WINDOWS_TOOLCHAIN)
-	@$(call quiet,cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH))
+# The installer and the zip, without the Windows test suites.
+windows-packages: $(WINDOWS_DIR)/build.ninja
+	@cmake --build $(WINDOWS_DIR) --parallel --target quorvex_windows_packages
+
+$(QT_WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
+	@mkdir -p $(QT_WINDOWS_DIR)
+	@tar -C $(QT_WINDOWS_DIR) -xf $(SHARED_WINDOWS)/qt6.4.2-mingw-w64-x86_64-static.tar.xz
 	@touch $@
 
-$(CURDIR)/$(QT_WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
+$(QT_WINDOWS_DIR)/qt6-host/lib/cmake:
 	@mkdir -p $(QT_WINDOWS_DIR)
-	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
+	@tar -C $(QT_WINDOWS_DIR) -xf $(SHARED_WINDOWS)/qt6.4.2-host-x86_64-linux-gnu.tar.xz
 	@touch $@
 
 # `make test` builds for Windows too when Qt for Windows, the cross compilers and Wine are
 # there; otherwise CTest reports the windows_* tests as skipped.
 windows-if-possible:
-	@if { [ -e $(QT_WINDOWS_TOOLCHAIN) ] || [ -e $(QT_WINDOWS_ARCHIVE) ]; } && \
+	@if { [ -e $(QT_WINDOWS_TOOLCHAIN) ] || [ -d $(SHARED_WINDOWS) ]; } && \
 		command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
 		$(MAKE) --no-print-directory windows; \
 	else echo "No Qt for Windows, mingw-w64 or Wine: the Windows tests will be skipped"; fi
 
 windows-test: build windows
-	@ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600 -R '^windows_'
+	@$(ctest) -R '^windows_'
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
 
-# build/quorvex_<version>_<arch>.deb
-package: build
-	@SOURCE_DATE_EPOCH=$$(git log -1 --format=%ct) bash tools/make_deb.sh $(BUILD_DIR) $(BUILD_DIR)
+# build/quorvex_<version>_<arch>.deb, packed as a release packs it.
+package: game
+	@SOURCE_DATE_EPOCH=$$(bash tools/source_date_epoch.sh) bash tools/make_deb.sh $(BUILD_DIR) $(BUILD_DIR)
 
 # Plants each fault of tests/MUTANTS.md in a scratch copy and checks that a test catches it.
 mutants:
@@ -82,17 +110,22 @@ mutants:
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
+# The release of the last commit into dist/, and the check that it reproduces byte for byte
+# and that its package installs and plays on the newer Debian release.
+release: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
+	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT)
+
+reproduce: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
+	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT)
+
+# ./dev test of the last commit's source tarball, in a fresh minimal root of Debian $(DEBIAN),
+# with the shared folder beside it.
+root-test:
+	@bash tools/root_test.sh $(DEBIAN) $(SHARED) WERROR=$(WERROR)
+
 # The build trees; the unpacked Qt for Windows stays, as unpacking it takes minutes.
 clean:
 	@rm -rf $(BUILD_DIR) build-sanitize $(WINDOWS_DIR)
 
 distclean: clean
 	@rm -rf $(QT_WINDOWS_DIR)
-
-# The release of the last commit into dist/, and the check that it reproduces byte for byte.
-.PHONY: release reproduce
-release: | $(QT_WINDOWS_TOOLCHAIN)
-	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)
-
-reproduce: | $(QT_WINDOWS_TOOLCHAIN)
-	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH)

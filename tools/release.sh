@@ -4,11 +4,12 @@
 # that tarball in a scratch folder, dated by the commit, so one commit gives the same bytes
 # wherever and whenever it is built. The Windows executable's debug sections go to
 # dist/debug/, which is not part of the release.
-# Usage: release.sh QT_WINDOWS_PREFIX [QT_HOST_PATH]
+# Usage: release.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt_windows=$(realpath "$1")
-qt_host=${2:-/usr}
+qt_host=$(realpath "$2")
+qt_copyright=$(realpath "$3")
 [[ -e $qt_windows/lib/cmake/Qt6/qt.toolchain.cmake ]] ||
   { echo "no Qt for Windows at $qt_windows"; exit 1; }
 [[ -z $(git status --porcelain --untracked-files=no) ]] ||
@@ -24,19 +25,18 @@ trap 'rm -rf "$work"' EXIT
 rm -rf dist
 mkdir -p dist/debug
 
-# The tracked files only; git archive fixes order, owner and times (the commit's).
-git archive --format=tar --prefix="$name/" HEAD | xz -9 -T1 >"dist/$name.tar.xz"
+bash tools/source_tarball.sh "dist/$name.tar.xz"
+# The source is what people wrote: nothing an interpreter, compiler or editor left behind.
+generated=$(tar -tJf "dist/$name.tar.xz" | grep -E '(__pycache__/|\.(pyc|pyo|o|obj|a|so|exe|dll)$|~$)' || true)
+[[ -z $generated ]] || { echo "the source tarball holds generated files:"; echo "$generated"; exit 1; }
 tar -C "$work" -xf "dist/$name.tar.xz"
 source=$work/$name
 
-cmake -S "$source" -B "$work/linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$work/linux" --target quorvex quorvex_docs
+# Built as a player builds it: what the source's Makefile does, without -Werror.
+make -C "$source" --no-print-directory game BUILD_DIR="$work/linux"
 bash tools/make_deb.sh "$work/linux" dist
-
-cmake -S "$source" -B "$work/windows" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_HOST_PATH="$qt_host" >/dev/null
-cmake --build "$work/windows" --target quorvex_windows_packages
+make -C "$source" --no-print-directory windows-packages WINDOWS_DIR="$work/windows" \
+  QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright"
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
 

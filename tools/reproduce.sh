@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the release of the last commit (the one checked out when it starts) twice, each from
 # its own clone in its own folder, one after the other, and compares the two: SHA256SUMS line
-# for line, and diffoscope on every file that differs.
-# Usage: reproduce.sh QT_WINDOWS_PREFIX [QT_HOST_PATH]
+# for line, and diffoscope on every file that differs. Then the package, built on the older
+# Debian release, is installed and played on the newer one.
+# Usage: reproduce.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt_windows=$(realpath "$1")
-qt_host=${2:-/usr}
+qt_host=$(realpath "$2")
+qt_copyright=$(realpath "$3")
 work=$(mktemp -d /tmp/quorvex-reproduce.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 commit=$(git rev-parse HEAD)
@@ -16,12 +18,15 @@ for clone in "$first" "$second"; do
   git clone --quiet --no-local . "$clone"
   git -C "$clone" checkout --quiet --detach "$commit"
   echo "== release in $clone, $(date -u +%T)"
-  bash "$clone/tools/release.sh" "$qt_windows" "$qt_host" >"$clone.log" 2>&1 ||
+  bash "$clone/tools/release.sh" "$qt_windows" "$qt_host" "$qt_copyright" >"$clone.log" 2>&1 ||
     { tail -n 40 "$clone.log"; exit 1; }
 done
 if diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
   echo "== the two releases are identical:"
   cat "$first/dist/SHA256SUMS"
+  debs=("$first"/dist/quorvex_*.deb) sources=("$first"/dist/quorvex-*.tar.xz)
+  bash tools/debian_root.sh 13 --source "${sources[0]}" --copy "${debs[0]}" -- \
+    bash tests/packaging/check_installed_deb.sh "/src/$(basename "${debs[0]}")"
   exit 0
 fi
 echo "== the releases differ"

@@ -9,15 +9,18 @@ groups=$(sed -n 's/^\[\(.*\)\]$/\1/p' "$list")
 for group in "$@"; do
   grep -qxF "$group" <<<"$groups" || { echo "$list has no group [$group]" >&2; exit 2; }
 done
-# The package lines under the named groups' headings.
+# The package lines under the named groups' headings, one need a line ("a | b" for names
+# that differ between releases).
 mapfile -t wanted < <(awk -v named=" $* " '
   /^[[:space:]]*(#|$)/ { next }
   /^\[.*\]$/ { inside = index(named, " " substr($0, 2, length($0) - 2) " ") > 0; next }
-  inside { print $1 }' "$list" | sort -u)
+  inside { sub(/[[:space:]]*#.*/, ""); print }' "$list" | sort -u)
+installed() { [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]; }
 missing=()
-for pkg in "${wanted[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+for need in "${wanted[@]}"; do
+  satisfied=0
+  for pkg in ${need//|/ }; do installed "$pkg" && satisfied=1; done
+  ((satisfied)) || missing+=("$need")
 done
 # A locale with a decimal comma lets the tests prove the conversions ignore the locale.
 need_locale=0
@@ -27,10 +30,22 @@ fi
 [[ ${#missing[@]} -eq 0 && $need_locale -eq 0 ]] && exit 0
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+# The first name of a need that this release has.
+available() {
+  local pkg
+  for pkg in ${1//|/ }; do
+    [[ $(apt-cache policy "$pkg" 2>/dev/null | sed -n 's/^ *Candidate: *//p') =~ ^(|\(none\))$ ]] ||
+      { echo "$pkg"; return; }
+  done
+  echo "no package of '$1' in this release" >&2
+  return 1
+}
 if [[ ${#missing[@]} -gt 0 ]]; then
-  echo "Installing: ${missing[*]}"
   "${as_root[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  packages=()
+  for need in "${missing[@]}"; do packages+=("$(available "$need")"); done
+  echo "Installing: ${packages[*]}"
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${packages[@]}"
 fi
 if [[ $need_locale -eq 1 ]]; then
   "${as_root[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen

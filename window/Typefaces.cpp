@@ -1,5 +1,6 @@
 #include "window/Typefaces.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -21,9 +22,19 @@ constexpr std::array substitutes{
     Substitute{"News Gothic MT", "Liberation Sans Narrow"},
 };
 
+// Faces the build carries in its resources (the Windows build: no face that ships with Windows
+// stands in for the reels'), offered to Qt once, before the first is asked for.
+bool offerCarriedFaces() {
+    const QDir carried(QStringLiteral(":/faces"));
+    for (const QString& file : carried.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(carried.filePath(file));
+    return true;
+}
+
 } // namespace
 
 QString typefaceFor(const QString& designed) {
+    [[maybe_unused]] static const bool offered = offerCarriedFaces();
     for (const Substitute& substitute : substitutes) {
         if (designed != QLatin1String(substitute.designed))
             continue;

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Packs a folder into a zip that is the same bytes wherever it is made: members in name
-order under one top folder, each dated SOURCE_DATE_EPOCH (else the last commit of the source
-folder), with no owner and fixed permissions.
+order under one top folder, each dated by the source's commit time (tools/source_date_epoch.sh),
+with no owner and fixed permissions.
 Usage: make_zip.py OUTPUT.zip TOP_FOLDER STAGE_FOLDER SOURCE_FOLDER"""
 import os
 import subprocess
@@ -11,9 +11,7 @@ import zipfile
 
 
 def build_epoch(source):
-    if "SOURCE_DATE_EPOCH" in os.environ:
-        return int(os.environ["SOURCE_DATE_EPOCH"])
-    commit_time = subprocess.run(["git", "-C", source, "log", "-1", "--format=%ct"],
+    commit_time = subprocess.run(["bash", os.path.join(source, "tools", "source_date_epoch.sh")],
                                  capture_output=True, text=True, check=False).stdout.strip()
     return int(commit_time) if commit_time else 315532800  # 1980-01-01, the zip format's first day
 

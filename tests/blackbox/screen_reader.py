@@ -11,7 +11,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-heard = []  # (event type, role, name) in the order they arrived
+heard = []  # (event type, role, name) in the order they arrived; roles as pyatspi's constants,
+# since their names differ between AT-SPI versions ("push button", later "button")
 failures = []
 
 CHIPS_OUT = ("Chips shown: the keys 0 to 9, A and B stake the chip with that many zeros"
@@ -26,10 +27,10 @@ def fail(what):
 
 def on_event(event):
     try:
-        role, name = event.source.getRoleName(), event.source.name
+        role, role_name, name = event.source.getRole(), event.source.getRoleName(), event.source.name
     except Exception:  # the source went away before we asked
-        role, name = "?", "?"
-    line = f"{event.type} detail1={event.detail1} role={role} name={name!r}"
+        role, role_name, name = None, "?", "?"
+    line = f"{event.type} detail1={event.detail1} role={role_name} name={name!r}"
     heard.append((event.type, role, name))
     print("EVENT", line, flush=True)
 
@@ -71,7 +72,7 @@ class Game:
         self.window = window
         nodes = list(descendants(window))
         self.by_description = {n.description: n for n in nodes if n.description}
-        self.buttons = {n.name: n for n in nodes if n.getRoleName() == "push button"}
+        self.buttons = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
         self.chips = {n.name: n for n in nodes if n.name.endswith(("Dollar", "Dollars"))}
 
     def text(self, description):
@@ -117,7 +118,7 @@ def action(node, wanted):
 
 def notifications_since(mark):
     return [name for (kind, role, name) in heard[mark:]
-            if kind == "object:state-changed:showing" and role == "notification"]
+            if kind == "object:state-changed:showing" and role == pyatspi.ROLE_NOTIFICATION]
 
 
 def told(mark, count):
@@ -217,11 +218,11 @@ def main():
     tab_to(game, "Bet")
     key("space", until=lambda: game.buttons["Done"].getState().contains(pyatspi.STATE_SHOWING))
     before = game.amounts()
-    named = lambda: any(kind == "object:state-changed:showing" and role == "label"
+    named = lambda: any(kind == "object:state-changed:showing" and role == pyatspi.ROLE_LABEL
                         and name == "One Hundred Thousand Dollars" for kind, role, name in heard)
     key("shift+5", until=named)
     closed = len(heard)
-    key("Return", until=lambda: any(kind == "object:state-changed:showing" and role != "label"
+    key("Return", until=lambda: any(kind == "object:state-changed:showing" and role != pyatspi.ROLE_LABEL
                                     for kind, role, _ in heard[closed:]))
     if game.amounts() != before:
         fail(f"Shift+5 changed the amounts to {game.amounts()}")

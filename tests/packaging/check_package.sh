@@ -12,7 +12,8 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Packed as a release packs it; dated by the last commit where there is one.
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || date +%s)}
+SOURCE_DATE_EPOCH=$(bash "$(dirname "$0")/../../tools/source_date_epoch.sh" 2>/dev/null || date +%s)
+export SOURCE_DATE_EPOCH
 bash "$(dirname "$0")/../../tools/make_deb.sh" "$build" "$work" >"$work/pack.log" 2>&1 ||
   { echo "FAIL: packing"; cat "$work/pack.log"; exit 1; }
 debs=("$work"/quorvex_1.0.0_*.deb)
@@ -30,10 +31,20 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Section) == games ]] || fail "section $(field Section)"
 depends=$(field Depends)
 echo "Depends: $depends"
-# Libraries the loader needs, found by dpkg-shlibdeps, and the typefaces no tool can see.
-for need in fonts-liberation libqt6svg6 libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+# The typefaces no tool can see, and for each library the loader needs, the package that holds
+# it here, by whatever name this release gives it (libqt6core6 or libqt6core6t64).
+needs=("fonts-liberation" "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
+dpkg-deb -x "$deb" "$work/unpacked"
+for library in $(readelf -d "$work/unpacked/usr/games/quorvex" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  path=$(ldconfig -p | awk -v name="$library" '$1 == name { print $NF; exit }')
+  owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(realpath "$path")" 2>/dev/null || dpkg -S "/usr$path" 2>/dev/null) ||
+    { fail "no package holds $library"; continue; }
+  needs+=("${owner%%:*}")
+done
+for need in "${needs[@]}"; do
   [[ ", $depends," == *", $need "* || ", $depends," == *", $need,"* ]] || fail "Depends lacks $need"
 done
+echo "Needs found in Depends: ${needs[*]}"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/quorvex ./usr/share/man/man6/quorvex.6.gz \

@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QTest>
 
 class TypefacesTest : public QObject {
@@ -37,6 +38,21 @@ private slots:
         QCOMPARE(resolved.family(), installed ? designed : standIn);
         QCOMPARE(resolved.pixelSize(), pixels);
         QCOMPARE(resolved.bold(), bold);
+    }
+
+    // The reels' digits take the room they were designed for wherever the game runs: in the
+    // stand-in on either Debian release, and in the face the Windows build carries.
+    void reelDigitsMeasure() {
+        QFont font(quorvex::typefaceFor("News Gothic MT"));
+        font.setPixelSize(64);
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        const QRect ink = metrics.tightBoundingRect("0123456789");
+        qInfo() << QFontInfo(font).family() << "digits" << metrics.horizontalAdvance('0')
+                << "px wide," << ink.height() << "px high";
+        for (char digit = '0'; digit <= '9'; ++digit)
+            QCOMPARE(metrics.horizontalAdvance(QLatin1Char(digit)), 29);
+        QVERIFY2(qAbs(ink.height() - 47) <= 1, qPrintable(QString::number(ink.height())));
     }
 
     void facesWithoutStandInAskedByName() {

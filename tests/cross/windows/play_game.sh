@@ -42,6 +42,12 @@ play_game() {
 
   # Pixel places: button and chip centres of the 679 x 479 client area.
   wait_for 10 shows 274 125 255,255,0 || fail "no yellow reel"
+  # The first reel's red ink, inside its border: the digit stands about 47 px high in its
+  # designed cut, also where Windows has no such face and the game brings its own.
+  digit_height=$(convert "$work/now.png" -crop 79x79+273+49 +repage -fuzz 35% -fill white \
+    +opaque 'rgb(255,0,0)' -trim -format '%h' info:)
+  echo "the reel digit is $digit_height px high"
+  ((digit_height >= 44 && digit_height <= 50)) || fail "reel digit $digit_height px high, not about 47"
   shows 255 20 0,0,255 || fail "no blue background"
   shows 300 168 0,0,255 || fail "chips shown in play mode"
   keep play-mode

@@ -6,6 +6,9 @@
 # - Qt's offscreen platform on Windows reads fonts from one folder rather than from the
 #   system, so it is given a folder holding the system's fonts, the ones Wine registers for
 #   Windows programs (Wine's own Tahoma and MS Sans Serif do not reach Qt's font list).
+# - QUORVEX_STOCK_FONTS=1 hides the host's fonts, so that a suite meets only the fonts of a
+#   stock Windows and the game's own; Wine keeps a list of fonts in its prefix, so such a
+#   suite has a prefix of its own.
 # - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
 #   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits
 #   for the server to end by itself once the last program in the prefix has ended.
@@ -36,6 +39,11 @@ while IFS='=' read -r variable value; do
 done < <(env | grep '^QT_')
 
 export WINEPREFIX=$build/wine-prefix
+if [[ ${QUORVEX_STOCK_FONTS:-0} == 1 ]]; then
+  export FONTCONFIG_FILE
+  FONTCONFIG_FILE=$(realpath "$(dirname "$0")/stock_fonts.conf")
+  WINEPREFIX+=-stock-fonts
+fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
 work=$(mktemp -d)

@@ -11,6 +11,9 @@ done
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# The game meets only the fonts of a stock Windows and its own, none of the host's.
+export FONTCONFIG_FILE
+FONTCONFIG_FILE=$(realpath "$(dirname "${BASH_SOURCE[0]}")/stock_fonts.conf")
 # winemenubuilder would copy shortcuts into the real desktop's menus.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$WINEPREFIX"

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Runs a command as root in a fresh minimal Debian root of the given release, as a new user's
+# machine has it: laid anew from a minbase image on every call, so a package that no command
+# installs is missing there. Only the image and the downloaded packages are kept between calls
+# (under QUORVEX_ROOT_CACHE), which spares the downloads, not the installs.
+# Usage: debian_root.sh 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] -- COMMAND...
+#   --source: unpacked at /src/quorvex (the command runs there); --shared: bound read-only at
+#   /src/shared, as CI has ../shared beside the clone; --copy: put in /src.
+set -euo pipefail
+case ${1:-} in
+12) codename=bookworm ;;
+13) codename=trixie ;;
+*) echo "usage: $0 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] -- COMMAND..." >&2; exit 2 ;;
+esac
+shift
+source_tarball="" shared="" copies=()
+while (($# > 0)); do
+  case $1 in
+  --source) source_tarball=$(realpath "$2"); shift 2 ;;
+  --shared) shared=$(realpath "$2"); shift 2 ;;
+  --copy) copies+=("$(realpath "$2")"); shift 2 ;;
+  --) shift; break ;;
+  *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+done
+(($# > 0)) || { echo "no command" >&2; exit 2; }
+command -v debootstrap >/dev/null || { echo "debootstrap is missing (./dev installs it)" >&2; exit 2; }
+
+cache=${QUORVEX_ROOT_CACHE:-/var/cache/quorvex-roots}
+image=$cache/$codename-minbase.tar
+archives=$cache/$codename-archives
+mkdir -p "$cache" "$archives/partial"
+
+# The Debian mirror this machine's own apt uses.
+mirror() {
+  local uri
+  uri=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 2>/dev/null |
+    grep -v security | head -n 1)
+  echo "${uri:-$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)}"
+}
+
+if [[ ! -s $image ]]; then
+  echo "== making a minimal Debian $codename image (once)"
+  staging=$(mktemp -d /var/tmp/quorvex-image.XXXXXX)
+  debootstrap --variant=minbase "$codename" "$staging" "$(mirror)" >"$staging.log" 2>&1 ||
+    { tail -n 20 "$staging.log"; rm -rf "$staging"; exit 1; }
+  rm -f "$staging.log"
+  tar -C "$staging" -cf "$image.new" .
+  rm -rf "$staging"
+  mv "$image.new" "$image"
+fi
+
+root=$(mktemp -d /var/tmp/quorvex-root.XXXXXX)
+cleanup() { rm -rf --one-file-system "$root"; }
+trap cleanup EXIT
+tar -C "$root" -xf "$image"
+chmod 755 "$root" # as a root folder is, or apt's own user cannot reach its lists
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mkdir -p "$root/src"
+[[ -z $source_tarball ]] || { mkdir "$root/src/quorvex" && tar -C "$root/src/quorvex" --strip-components=1 -xf "$source_tarball"; }
+for file in "${copies[@]}"; do cp "$file" "$root/src/"; done
+[[ -z $shared ]] || mkdir "$root/src/shared"
+workdir=/src
+[[ -z $source_tarball ]] || workdir=/src/quorvex
+
+# The mounts live in a private namespace: they end with the command, whatever happens.
+inside=$(
+  cat <<'EOF'
+set -e
+mount --rbind /dev "$ROOT/dev"
+mount -t proc proc "$ROOT/proc"
+mount --rbind /sys "$ROOT/sys"
+mount -t tmpfs tmpfs "$ROOT/tmp"
+mount --bind "$ARCHIVES" "$ROOT/var/cache/apt/archives"
+if [ -n "$SHARED" ]; then mount --bind -o ro "$SHARED" "$ROOT/src/shared"; fi
+cd /
+exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
+  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${CI:+CI=$CI} \
+  /bin/bash -c 'cd "$0" && exec "$@"' "$WORKDIR" "$@"
+EOF
+)
+ROOT=$root ARCHIVES=$archives SHARED=$shared WORKDIR=$workdir \
+  unshare --mount --propagation private bash -c "$inside" bash "$@"
