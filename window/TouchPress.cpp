@@ -9,6 +9,7 @@ namespace quorvex {
 
 TouchPress::TouchPress(const QWidget& control) : control_(control) {
     hold_.setSingleShot(true);
+    hold_.setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 per cent early
     connect(&hold_, &QTimer::timeout, this, [this] {
         const QPointF at = at_;
         stop(); // the lift-off that follows is no tap
