@@ -82,22 +82,22 @@ class TestAccess : public QObject {
                                       : window().Dollar[static_cast<std::int16_t>(name.toInt())];
     }
     static QPoint centre(const QWidget& control) { return control.rect().center(); }
-    // A finger down on from, or up on to after moving there.
+    // A finger down on from, or up on to after moving there; whether the widget took it.
     bool finger(QWidget& from, QWidget& to, bool down) {
+        auto touch = QTest::touchEvent(&window(), touchScreen.get(), false);
         if (down)
-            QTest::touchEvent(&window(), touchScreen.get()).press(0, centre(from), &from);
-        else if (&to != &from)
-            QTest::touchEvent(&window(), touchScreen.get()).move(0, centre(to), &to);
-        if (!down)
-            QTest::touchEvent(&window(), touchScreen.get()).release(0, centre(to), &to);
-        return true;
+            return touch.press(0, centre(from), &from).commit();
+        if (&to != &from)
+            touch.move(0, centre(to), &to).commit();
+        return touch.release(0, centre(to), &to).commit();
     }
     bool fingerOn(QWidget& chip, bool down) { return finger(chip, chip, down); }
     void tap(const QString& from, const QString& to) {
         finger(control(from), control(to), true);
         finger(control(from), control(to), false);
     }
-    // A stylus as the platform delivers it, a tablet event; whether the chip took it.
+    // A stylus as the platform delivers it, a tablet event; whether the chip took it (else Qt
+    // would make a mouse press of it).
     bool pen(QWidget& chip, bool down) {
         const QPointF at = centre(chip);
         QTabletEvent event(down ? QEvent::TabletPress : QEvent::TabletRelease, stylus.get(), at,
@@ -106,7 +106,8 @@ class TestAccess : public QObject {
         QApplication::sendEvent(&chip, &event);
         return event.isAccepted();
     }
-    // Held down until the chip's name shows, no sooner than Qt's press-and-hold interval.
+    // Held down until the chip's name shows, no sooner than Qt's press-and-hold interval; the
+    // chip takes the touch, so Qt makes no mouse press of it.
     void hold(QWidget& chip, const std::function<bool(TestAccess&, QWidget&, bool)>& touch) {
         QCOMPARE(QGuiApplication::styleHints()->mousePressAndHoldInterval(), 800);
         const qsizetype shown = answerer->texts.size();
