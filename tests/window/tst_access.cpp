@@ -140,7 +140,7 @@ private slots:
                                           notification->role() == QAccessible::Notification &&
                                           notification->text(QAccessible::Name) == text;
                 });
-        QApplication::setActiveWindow(&window());
+        window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         // Told at the first focus, which may come while the game starts.
         QTRY_COMPARE(window().announcer().text(), QString("Money 1000, stake 0."));
@@ -329,9 +329,9 @@ private slots:
     void amountsToldAtTheFirstFocusOnly() {
         QWidget other;
         other.show();
-        QApplication::setActiveWindow(&other);
+        other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QApplication::setActiveWindow(&window());
+        window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         QCoreApplication::sendPostedEvents(); // where a greeting would wait
         QCOMPARE(said, QStringList());

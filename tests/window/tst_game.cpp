@@ -388,7 +388,7 @@ private slots:
     }
 
     void keyboard() {
-        QApplication::setActiveWindow(&window());
+        window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         QCOMPARE(QApplication::focusWidget(), &window().Spin);
         QTest::keyClick(&window().Spin, Qt::Key_Tab);

@@ -337,7 +337,7 @@ private slots:
 
     void tabOrder() {
         Quorvex& window = game->window();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), &window.Spin);
         const QList<QWidget*> playMode{&window.Bet, &window.End, &window.Reset, &window.Spin};
