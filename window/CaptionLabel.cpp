@@ -10,7 +10,9 @@ CaptionLabel::CaptionLabel(QWidget& parent, const design::LabelDesign& design)
     setGeometry(toPixels(design.place));
     setFont(design::fontOf(design.font));
     setColours(design.background,
-               design.text.isValid() ? design.text : palette().color(QPalette::ButtonText));
+               design.text.isValid()
+                   ? design.text
+                   : design::legibleText(design.background, palette().color(QPalette::ButtonText)));
     setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     setWordWrap(true);
     setIndent(0);

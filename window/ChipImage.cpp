@@ -3,15 +3,26 @@
 #include "window/ChipPicture.h"
 #include "window/Twips.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quorvex {
 
 ChipImage::ChipImage(QWidget& parent, const ChipPicture& picture, std::int16_t index)
-    : QWidget(&parent), picture_(picture), index_(index) {
+    : QWidget(&parent), picture_(picture), index_(index), touch_(*this) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents); // taken here, so Qt makes no mouse press of them
+    // A chip hidden while a finger holds it takes no long press.
+    const auto as = [this](MouseButton button) {
+        return [this, button](QPointF at) {
+            if (isVisible())
+                report(button, shiftCode(QGuiApplication::keyboardModifiers()), at);
+        };
+    };
+    connect(&touch_, &TouchPress::tapped, this, as(leftButton));
+    connect(&touch_, &TouchPress::held, this, as(rightButton));
 }
 
 MouseButton ChipImage::buttonCode(Qt::MouseButton button) {
@@ -35,7 +46,21 @@ std::int16_t ChipImage::shiftCode(Qt::KeyboardModifiers modifiers) {
 
 void ChipImage::press(MouseButton button, std::int16_t shift) {
     if (isVisible())
-        emit pressed(index_, button, shift, 0.0f, 0.0f);
+        report(button, shift, {});
+}
+
+void ChipImage::report(MouseButton button, std::int16_t shift, QPointF at) {
+    const QPointF twips = at * twipsPerPixel;
+    emit pressed(index_, button, shift, static_cast<float>(twips.x()),
+                 static_cast<float>(twips.y()));
+}
+
+bool ChipImage::event(QEvent* event) {
+    if (event->isPointerEvent() && touch_.follow(static_cast<const QPointerEvent&>(*event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ChipImage::paintEvent(QPaintEvent*) {
@@ -45,9 +70,7 @@ void ChipImage::paintEvent(QPaintEvent*) {
 
 void ChipImage::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    const QPointF at = event->position() * twipsPerPixel;
-    emit pressed(index_, buttonCode(event->button()), shiftCode(event->modifiers()),
-                 static_cast<float>(at.x()), static_cast<float>(at.y()));
+    report(buttonCode(event->button()), shiftCode(event->modifiers()), event->position());
 }
 
 void ChipImage::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/MouseButton.h"
+#include "window/TouchPress.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ namespace quorvex {
 class ChipPicture;
 
 // One chip: the banknote stretched over its box. Only a press reaches the game;
-// release, click and double click do nothing.
+// release, click and double click do nothing. A finger or stylus taps it as a left press
+// and holds it as a right press; no touch becomes a mouse press as well.
 class ChipImage final : public QWidget {
     Q_OBJECT
 
@@ -34,14 +36,18 @@ signals:
     void pressed(std::int16_t index, std::int16_t button, std::int16_t shift, float x, float y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void report(MouseButton button, std::int16_t shift, QPointF at);
+
     const ChipPicture& picture_;
     const std::int16_t index_;
+    TouchPress touch_;
 };
 
 } // namespace quorvex

@@ -36,7 +36,7 @@ struct LabelDesign {
     TwipRect place;
     FontDesign font;
     QColor background;
-    QColor text; // invalid: the desktop's button-text colour
+    QColor text; // invalid: the desktop's button-text colour, if legible (legibleText)
     bool centred;
     int tabIndex;
 };
@@ -103,5 +103,14 @@ inline const std::array<LabelDesign, 5> labels{{
 }};
 
 QFont fontOf(const FontDesign& design);
+
+// The labels' backgrounds are fixed, the desktop's button-text colour is not: a dark scheme
+// makes it light. Text keeps at least this contrast (the relative-luminance ratio of WCAG 2)
+// against its background; where the desktop's colour falls short, the text takes the
+// button-text colour of the light scheme the window was drawn for.
+inline constexpr double minimumContrast = 4.5;
+inline const QColor lightSchemeText{0, 0, 0};
+double contrastRatio(const QColor& a, const QColor& b);
+QColor legibleText(const QColor& background, const QColor& desktopText);
 
 } // namespace quorvex::design

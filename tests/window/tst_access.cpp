@@ -3,8 +3,14 @@
 #include "support/GameFixture.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPointingDevice>
+#include <QStyleHints>
+#include <QTabletEvent>
 #include <QTest>
+
+#include <functional>
 
 using quorvex::Label;
 using quorvex::Quorvex;
@@ -49,6 +55,10 @@ class TestAccess : public QObject {
     std::unique_ptr<MessageAnswerer> answerer;
     QStringList said;
     bool notificationsRight = true;
+    const std::unique_ptr<QPointingDevice> touchScreen{QTest::createTouchDevice()};
+    const std::unique_ptr<QPointingDevice> stylus{std::make_unique<QPointingDevice>(
+        "stylus", 2, QInputDevice::DeviceType::Stylus, QPointingDevice::PointerType::Pen,
+        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2)};
 
     Quorvex& window() { return game->window(); }
     QWidget& focused() { return *QApplication::focusWidget(); }
@@ -62,6 +72,51 @@ class TestAccess : public QObject {
     }
     QAccessibleInterface* chip(std::int16_t index) {
         return QAccessible::queryAccessibleInterface(&window().Dollar[index]);
+    }
+    QWidget& control(const QString& name) {
+        const QMap<QString, QWidget*> buttons{{"B", &window().Bet},
+                                              {"D", &window().Done},
+                                              {"S", &window().Spin},
+                                              {"R", &window().Reset}};
+        return buttons.contains(name) ? *buttons[name]
+                                      : window().Dollar[static_cast<std::int16_t>(name.toInt())];
+    }
+    static QPoint centre(const QWidget& control) { return control.rect().center(); }
+    // A finger down on from, or up on to after moving there; whether the widget took it.
+    bool finger(QWidget& from, QWidget& to, bool down) {
+        auto touch = QTest::touchEvent(&window(), touchScreen.get(), false);
+        if (down)
+            return touch.press(0, centre(from), &from).commit();
+        if (&to != &from)
+            touch.move(0, centre(to), &to).commit();
+        return touch.release(0, centre(to), &to).commit();
+    }
+    bool fingerOn(QWidget& chip, bool down) { return finger(chip, chip, down); }
+    void tap(const QString& from, const QString& to) {
+        finger(control(from), control(to), true);
+        finger(control(from), control(to), false);
+    }
+    // A stylus as the platform delivers it, a tablet event; whether the chip took it (else Qt
+    // would make a mouse press of it).
+    bool pen(QWidget& chip, bool down) {
+        const QPointF at = centre(chip);
+        QTabletEvent event(down ? QEvent::TabletPress : QEvent::TabletRelease, stylus.get(), at,
+                           chip.mapToGlobal(at), down ? 0.5 : 0.0, 0, 0, 0, 0, 0, {},
+                           Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton);
+        QApplication::sendEvent(&chip, &event);
+        return event.isAccepted();
+    }
+    // Held down until the chip's name shows, no sooner than Qt's press-and-hold interval; the
+    // chip takes the touch, so Qt makes no mouse press of it.
+    void hold(QWidget& chip, const std::function<bool(TestAccess&, QWidget&, bool)>& touch) {
+        QCOMPARE(QGuiApplication::styleHints()->mousePressAndHoldInterval(), 800);
+        const qsizetype shown = answerer->texts.size();
+        QElapsedTimer held;
+        held.start();
+        QVERIFY(touch(*this, chip, true));
+        QTRY_VERIFY(answerer->texts.size() > shown);
+        QVERIFY2(held.elapsed() >= 800, qPrintable(QString::number(held.elapsed())));
+        QVERIFY(touch(*this, chip, false));
     }
     void act(std::int16_t index, const QString& name) {
         chip(index)->actionInterface()->doAction(name);
@@ -407,22 +462,28 @@ private slots:
     }
 
     // Each row a turn: actions in order (B Bet, D Done, S Spin, R Reset, kN chip key N,
-    // mN left press on chip N, aN Press action on chip N) and the announcements heard.
+    // mN left press on chip N, aN Press action on chip N; by touch: tX a finger's tap on X, a
+    // button's letter or a chip's number, tX>Y one that starts on X and lifts off on Y, hN a
+    // finger held on chip N until a box shows, pN and qN the same two by stylus), the
+    // announcements heard and the boxes shown.
     void announcements_data() {
         QTest::addColumn<QString>("bankroll");
         QTest::addColumn<QList<int>>("reels");
         QTest::addColumn<QString>("actions");
         QTest::addColumn<QStringList>("announced");
+        QTest::addColumn<QStringList>("named"); // the message boxes, in order
         QTest::newRow("one seven")
             << "1009" << QList<int>{4, 7, 8} << "B k2 D S"
             << QStringList{chipsOut, "Money 909, stake 100.", bettingOver,
                            "Reels 4 7 8. One seven! You got ten times your bid. Money 1909, "
-                           "stake 0."};
+                           "stake 0."}
+            << QStringList();
         QTest::newRow("two outcomes, one announcement")
             << "1000" << QList<int>{3, 3, 7} << "B m0 D S"
             << QStringList{chipsOut, "Money 999, stake 1.", bettingOver,
                            "Reels 3 3 7. You got a pair! You got ten times your bid! Money "
-                           "1009, stake 0."};
+                           "1009, stake 0."}
+            << QStringList();
         QTest::newRow("the reels already shown")
             << "1000" << QList<int>{0, 0, 0, 0, 0, 0} << "B a1 D S B k1 D S"
             << QStringList{chipsOut,
@@ -434,35 +495,63 @@ private slots:
                            "Money 1980, stake 10.",
                            bettingOver,
                            "Reels 0 0 0. Great! You got a three of a kind! You got a hundred "
-                           "times your bid! Money 2980, stake 0."};
+                           "times your bid! Money 2980, stake 0."}
+            << QStringList();
         QTest::newRow("a loss") << "1000" << QList<int>{1, 2, 3} << "B k1 D S"
                                 << QStringList{chipsOut, "Money 990, stake 10.", bettingOver,
                                                "Reels 1 2 3. Sorry, try again! You didn't get "
-                                               "anything. Money 990, stake 0."};
+                                               "anything. Money 990, stake 0."}
+                                << QStringList();
         QTest::newRow("hint once")
-            << "1000" << QList<int>{} << "S S" << QStringList{"If you don't bet, you can't win."};
+            << "1000" << QList<int>{} << "S S" << QStringList{"If you don't bet, you can't win."}
+            << QStringList();
         QTest::newRow("refused chip tells no amounts")
-            << "50" << QList<int>{} << "B k2 m2 a2 D" << QStringList{chipsOut, bettingOver};
+            << "50" << QList<int>{} << "B k2 m2 a2 D" << QStringList{chipsOut, bettingOver}
+            << QStringList();
         QTest::newRow("Bet twice tells once")
-            << "1000" << QList<int>{} << "B B D" << QStringList{chipsOut, bettingOver};
+            << "1000" << QList<int>{} << "B B D" << QStringList{chipsOut, bettingOver}
+            << QStringList();
         QTest::newRow("reset") << "1000" << QList<int>{} << "B k3 R R"
                                << QStringList{chipsOut, "Money 0, stake 1000.",
                                               "Betting over. Spin is back. Reels 0 0 0. "
-                                              "Comments. Money 1000, stake 0."};
+                                              "Comments. Money 1000, stake 0."}
+                               << QStringList();
         QTest::newRow("reset while betting, nothing staked")
-            << "1000" << QList<int>{} << "B R" << QStringList{chipsOut, bettingOver};
+            << "1000" << QList<int>{} << "B R" << QStringList{chipsOut, bettingOver}
+            << QStringList();
         QTest::newRow("reset after a spin")
             << "1000" << QList<int>{9, 9, 1} << "B k0 D S R"
             << QStringList{chipsOut, "Money 999, stake 1.", bettingOver,
                            "Reels 9 9 1. You got a pair! You got ten times your bid! Money "
                            "1009, stake 0.",
-                           "Reels 0 0 0. Comments. Money 1000, stake 0."};
+                           "Reels 0 0 0. Comments. Money 1000, stake 0."}
+            << QStringList();
+        QTest::newRow("a turn by touch")
+            << "1000" << QList<int>{7, 7, 7} << "tB t2 t0 h5 tD tS"
+            << QStringList{chipsOut, "Money 900, stake 100.", "Money 899, stake 101.", bettingOver,
+                           "Reels 7 7 7. You won the jackpot! Boy, are you lucky! You got a "
+                           "thousand times your bid! Money 101899, stake 0."}
+            << QStringList{"One Hundred Thousand Dollars"};
+        QTest::newRow("a turn by stylus")
+            << "1000" << QList<int>{1, 2, 3} << "tB p1 q11 tD tS"
+            << QStringList{chipsOut, "Money 990, stake 10.", bettingOver,
+                           "Reels 1 2 3. Sorry, try again! You didn't get anything. Money 990, "
+                           "stake 0."}
+            << QStringList{"One Hundred Billion Dollars"};
+        QTest::newRow("a tap ending elsewhere does nothing")
+            << "1000" << QList<int>{} << "tB>R tB t3>4 t1>B h2 tD>R tR"
+            << QStringList{chipsOut, bettingOver} << QStringList{"One Hundred Dollars"};
+        QTest::newRow("held on a chip worth more than the bankroll")
+            << "50" << QList<int>{} << "tB h9 t2 tD" << QStringList{chipsOut, bettingOver}
+            << QStringList{"One Billion Dollars"};
     }
+
     void announcements() {
         QFETCH(QString, bankroll);
         QFETCH(QList<int>, reels);
         QFETCH(QString, actions);
         QFETCH(QStringList, announced);
+        QFETCH(QStringList, named);
         window().setCaption(Label::Money, bankroll.toStdString());
         game->random.push(std::vector<int>(reels.begin(), reels.end()));
         for (const QString& step : actions.split(' ')) {
@@ -482,11 +571,22 @@ private slots:
                 QTest::mouseClick(&window().Dollar[index], Qt::LeftButton);
             else if (step.startsWith('a') && numbered)
                 act(index, "Press");
+            else if (step.startsWith('t'))
+                tap(step.mid(1).section('>', 0, 0), step.mid(1).section('>', -1));
+            else if (step.startsWith('h') && numbered)
+                hold(window().Dollar[index], &TestAccess::fingerOn);
+            else if (step.startsWith('p') && numbered) {
+                QVERIFY(pen(window().Dollar[index], true)); // taken: Qt makes no mouse press
+                QVERIFY(pen(window().Dollar[index], false));
+            } else if (step.startsWith('q') && numbered)
+                hold(window().Dollar[index], &TestAccess::pen);
             else
                 QFAIL(qPrintable(QString("unknown step \"%1\" in \"%2\"").arg(step, actions)));
+            if (QTest::currentTestFailed())
+                return;
         }
         QCOMPARE(said, announced);
-        QVERIFY(answerer->texts.isEmpty());
+        QCOMPARE(answerer->texts, named);
     }
 };
 

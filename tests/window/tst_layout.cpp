@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
+
 using quorvex::Quorvex;
 
 namespace {
@@ -44,6 +46,32 @@ int countNear(const QImage& image, const QRect& box, qreal scale, const QColor& 
     return count;
 }
 
+// The relative-luminance contrast of WCAG 2, worked out here from its definition.
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The painted colour inside a box, within its border, farthest in contrast from its background:
+// the core of the glyphs.
+QColor textColour(const QImage& image, const QRect& box, qreal scale, const QColor& background) {
+    QColor best = background;
+    const QRect inside = box.adjusted(3, 3, -3, -3) & QRect(0, 0, 679, 479);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor seen = pixel(image, x, y, scale);
+            if (contrastRatio(seen, background) > contrastRatio(best, background))
+                best = seen;
+        }
+    return best;
+}
+
 } // namespace
 
 class TestLayout : public QObject {
@@ -51,6 +79,27 @@ class TestLayout : public QObject {
 
     std::unique_ptr<Game> game;
     qreal scale = 1;
+    const QPalette lightDefaults = QApplication::palette();
+
+    // The desktop's colours of each scheme, as their platform themes give them: GNOME's Adwaita
+    // dark and light, and a white-on-black high-contrast scheme.
+    QPalette schemePalette(const QString& scheme) const {
+        QPalette colours = lightDefaults;
+        const auto set = [&colours](QColor window, QColor text, QColor button) {
+            for (auto role : {QPalette::Window, QPalette::Base})
+                colours.setColor(role, window);
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                colours.setColor(role, text);
+            colours.setColor(QPalette::Button, button);
+        };
+        if (scheme == "dark")
+            set({0x35, 0x35, 0x35}, {0xee, 0xee, 0xec}, {0x45, 0x45, 0x45});
+        else if (scheme == "high contrast")
+            set({0, 0, 0}, {255, 255, 255}, {0, 0, 0});
+        else if (scheme == "dark grey text")
+            set({0xf6, 0xf5, 0xf4}, {0x2e, 0x34, 0x36}, {0xed, 0xeb, 0xe9});
+        return colours;
+    }
 
 private slots:
     void init() {
@@ -59,7 +108,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&game->window()));
         scale = game->window().devicePixelRatioF();
     }
-    void cleanup() { game.reset(); }
+    void cleanup() {
+        game.reset();
+        QApplication::setPalette(lightDefaults);
+    }
 
     void controls_data() {
         QTest::addColumn<QString>("name");
@@ -139,35 +191,82 @@ private slots:
         QCOMPARE(window.Dollar.count(), std::int16_t{12});
     }
 
+    // Each row a pixel's colour, under the light defaults or a scheme set before the window is
+    // made; a row naming a caption also finds its text's colour in the box and the contrast
+    // ratio painted between text and background.
     void colours_data() {
+        QTest::addColumn<QString>("scheme");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("background between buttons and reels")
-            << QPoint(255, 20) << QColor(0, 0, 255);
-        QTest::newRow("background below the chips") << QPoint(500, 460) << QColor(0, 0, 255);
-        QTest::newRow("reel corner is yellow") << QPoint(274, 125) << QColor(255, 255, 0);
-        QTest::newRow("bankroll is orange") << QPoint(290, 410) << QColor(255, 128, 0);
-        QTest::newRow("stake is orange") << QPoint(570, 410) << QColor(255, 128, 0);
-        QTest::newRow("heading is green") << QPoint(125, 370) << QColor(0, 255, 0);
-        QTest::newRow("message line is green") << QPoint(300, 470) << QColor(0, 255, 0);
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<double>("contrast");
+        const auto pixel = [](const char* name, QPoint at, QColor colour) {
+            QTest::newRow(name) << QString() << at << colour << QString() << QColor() << 0.0;
+        };
+        pixel("background between buttons and reels", {255, 20}, {0, 0, 255});
+        pixel("background below the chips", {500, 460}, {0, 0, 255});
+        pixel("reel corner is yellow", {274, 125}, {255, 255, 0});
+        pixel("bankroll is orange", {290, 410}, {255, 128, 0});
+        pixel("stake is orange", {570, 410}, {255, 128, 0});
+        pixel("heading is green", {125, 370}, {0, 255, 0});
+        pixel("message line is green", {300, 470}, {0, 255, 0});
         // Comment runs past the client area, so its last visible row is still green, not border.
-        QTest::newRow("message line cut off at the bottom")
-            << QPoint(100, 478) << QColor(0, 255, 0);
+        pixel("message line cut off at the bottom", {100, 478}, {0, 255, 0});
         // Neighbours overlap by one pixel: the shared border is one line.
-        QTest::newRow("Money and Amt share a border") << QPoint(304, 395) << QColor(0, 0, 0);
-        QTest::newRow("MoneyLabel and Money share a border") << QPoint(60, 376) << QColor(0, 0, 0);
-        QTest::newRow("reels share a border") << QPoint(352, 125) << QColor(0, 0, 0);
-        QTest::newRow("inside Money beside the border") << QPoint(302, 395) << QColor(255, 128, 0);
-        QTest::newRow("inside Amt beside the border") << QPoint(306, 395) << QColor(255, 128, 0);
+        pixel("Money and Amt share a border", {304, 395}, {0, 0, 0});
+        pixel("MoneyLabel and Money share a border", {60, 376}, {0, 0, 0});
+        pixel("reels share a border", {352, 125}, {0, 0, 0});
+        pixel("inside Money beside the border", {302, 395}, {255, 128, 0});
+        pixel("inside Amt beside the border", {306, 395}, {255, 128, 0});
+        const QColor black(0, 0, 0), green(0, 255, 0), orange(255, 128, 0);
+        const QColor adwaitaText(0x2e, 0x34, 0x36);
+        const auto caption = [](const char* scheme, const char* name, QPoint at, QColor colour,
+                                QColor text, double contrast) {
+            QTest::addRow("%s: %s", scheme, name)
+                << QString(scheme) << at << colour << QString(name) << text << contrast;
+        };
+        // Light text fails on every label (white on green 1.37, on orange 2.52): black instead.
+        for (const char* scheme : {"light", "dark", "high contrast"}) {
+            caption(scheme, "MoneyLabel", {125, 370}, green, black, 15.30);
+            caption(scheme, "Money", {290, 410}, orange, black, 8.34);
+            caption(scheme, "Amt", {570, 410}, orange, black, 8.34);
+            caption(scheme, "Comment", {300, 470}, green, black, 15.30);
+            caption(scheme, "Digit(0)", {274, 125}, {255, 255, 0}, {255, 0, 0}, 3.72); // fixed
+        }
+        // Dark grey text is legible on both: it stays.
+        caption("dark grey text", "MoneyLabel", {125, 370}, green, adwaitaText, 9.22);
+        caption("dark grey text", "Money", {290, 410}, orange, adwaitaText, 5.02);
+        caption("dark grey text", "Amt", {570, 410}, orange, adwaitaText, 5.02);
+        caption("dark grey text", "Comment", {300, 470}, green, adwaitaText, 9.22);
     }
     void colours() {
+        QFETCH(QString, scheme);
         QFETCH(QPoint, at);
         QFETCH(QColor, colour);
+        QFETCH(QString, caption);
+        QFETCH(QColor, text);
+        QFETCH(double, contrast);
+        const QPalette desktop = schemePalette(scheme);
+        if (!scheme.isEmpty()) {
+            game.reset();
+            QApplication::setPalette(desktop);
+            init();
+        }
         const QImage image = game->window().grab().toImage();
         const QColor seen = pixel(image, at.x(), at.y(), scale);
         QVERIFY2(near(seen, colour), qPrintable(seen.name()));
+        if (caption.isEmpty())
+            return;
+        // The buttons keep the desktop's own colours.
+        QCOMPARE(game->window().Bet.palette().color(QPalette::ButtonText),
+                 desktop.color(QPalette::ButtonText));
+        const QColor painted =
+            textColour(image, control(game->window(), caption)->geometry(), scale, seen);
+        const double ratio = contrastRatio(painted, seen);
+        QVERIFY2(near(painted, text) && std::abs(ratio - contrast) < 0.05,
+                 qPrintable(QString("%1 on %2: %3:1").arg(painted.name(), seen.name()).arg(ratio)));
     }
-
     void reelDigitsAreRedAndCentred() {
         const QImage image = game->window().grab().toImage();
         const QRect reel = game->window().Digit[1].geometry();
