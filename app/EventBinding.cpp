@@ -2,7 +2,7 @@
 
 #include "app/EventGate.h"
 #include "window/Quorvex.h"
-#include "window/Readout.h"
+#include "window/access/Readout.h"
 
 #include <QApplication>
 

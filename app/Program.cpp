@@ -3,7 +3,7 @@
 #include "app/EventBinding.h"
 #include "app/FirstFrame.h"
 #include "app/WindowIcon.h"
-#include "window/Accessibility.h"
+#include "window/access/Accessibility.h"
 
 #include <QApplication>
 #include <QIcon>

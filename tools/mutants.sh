@@ -8,6 +8,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${QUORVEX_MUTANTS_DIR:-/tmp/quorvex-mutants-$(echo "$root" | md5sum | cut -c1-8)}
 src=$scratch/src
 build=$scratch/build
+# The Windows build of the scratch copy, made only for a fault whose tests are windows_*; it
+# needs the Qt for Windows that `make windows` unpacks (or QT_WINDOWS_PREFIX).
+windows_build=$scratch/build-windows
+qt_windows=${QT_WINDOWS_PREFIX:-$root/qt-windows/qt6-mingw}
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
@@ -27,11 +31,21 @@ mapfile -t mutants < <(read_faults)
 [[ ${#mutants[@]} -gt 0 ]] || { echo "no faults read from tests/MUTANTS.md"; exit 1; }
 
 field() { cut -d'|' -f"$2" <<<"$1"; }
-target_of() { # a test's executable target
+target_of() { # a test's executable target, in the Windows build for windows_*
   case $1 in
   blackbox_real_game) echo quorvex ;;
+  tst_layout_two_screens) echo tst_layout ;;
+  windows_tst_*) sed -E 's/^windows_//; s/_(scale2|gdi)$//' <<<"$1" ;;
   *) echo "${1%_scale2}" ;;
   esac
+}
+
+build_windows() { # targets...
+  if [[ ! -f $windows_build/build.ninja ]]; then
+    cmake -S "$src" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_HOST_PATH=/usr || return 1
+  fi
+  cmake --build "$windows_build" -j2 --target "$@"
 }
 
 # The working tree as it is, committed or not; a file is copied only when it differs, so the
@@ -49,9 +63,20 @@ sync_tree() {
 
 # build_and_test "tests...": 0 all pass, 1 a test failed, 2 the build failed.
 build_and_test() {
-  local targets=() regex
-  for test in $1; do targets+=("$(target_of "$test")"); done
-  cmake --build "$build" -j2 --target "${targets[@]}" >"$scratch/build.log" 2>&1 || return 2
+  local targets=() windows_targets=() regex
+  for test in $1; do
+    case $test in
+    windows_*) windows_targets+=("$(target_of "$test")") ;;
+    *) targets+=("$(target_of "$test")") ;;
+    esac
+  done
+  : >"$scratch/build.log"
+  if ((${#targets[@]})); then
+    cmake --build "$build" -j2 --target "${targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
+  fi
+  if ((${#windows_targets[@]})); then
+    build_windows "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
+  fi
   regex="^($(tr ' ' '|' <<<"$1"))\$"
   ctest --test-dir "$build" -R "$regex" --timeout 300 --output-on-failure >"$scratch/test.log" 2>&1 || return 1
   return 0
@@ -64,7 +89,8 @@ failed_tests() { # the tests the last run reported as failed
 selected() { [[ -z ${QUORVEX_MUTANTS:-} || ,$QUORVEX_MUTANTS, == *,$1,* ]]; }
 
 sync_tree
-cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$scratch/configure.log" 2>&1 ||
+cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUORVEX_WINDOWS_BUILD="$windows_build" >"$scratch/configure.log" 2>&1 ||
   { echo "configure failed: $scratch/configure.log"; exit 1; }
 
 all_tests=""

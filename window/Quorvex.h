@@ -5,11 +5,11 @@
 #include "app/runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/ReelSpin.h"
-#include "window/Announcer.h"
 #include "window/CaptionLabel.h"
 #include "window/ChipImage.h"
 #include "window/ChipPicture.h"
 #include "window/ControlArray.h"
+#include "window/access/Announcer.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -19,6 +19,7 @@ class TestGate : public QObject {
 private slots:
     void init() {
         messages.shown.clear();
+        messages.boxFails = false;
         exits.clear();
         gate = std::make_unique<EventGate>(messages, [this](int code) { exits << code; });
     }
@@ -48,18 +49,25 @@ private slots:
     void failures_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("text");
-        QTest::newRow("run-time error") << 0 << "Run-time error '6':\n\nOverflow";
-        QTest::newRow("out of memory") << 1 << "Run-time error '7':\n\nOut of memory";
-        QTest::newRow("any other exception") << 2 << "Run-time error '51':\n\nboom";
-        QTest::newRow("not even an exception") << 3 << "Run-time error '51':\n\nInternal error";
+        QTest::addColumn<bool>("boxFails");
+        QTest::newRow("run-time error") << 0 << "Run-time error '6':\n\nOverflow" << false;
+        QTest::newRow("out of memory") << 1 << "Run-time error '7':\n\nOut of memory" << false;
+        QTest::newRow("any other exception") << 2 << "Run-time error '51':\n\nboom" << false;
+        QTest::newRow("not even an exception")
+            << 3 << "Run-time error '51':\n\nInternal error" << false;
         QTest::newRow("invalid operation")
-            << 4 << "Run-time error '5':\n\nInvalid floating-point operation";
-        QTest::newRow("division by zero") << 5 << "Run-time error '11':\n\nDivision by zero";
-        QTest::newRow("type mismatch") << 6 << "Run-time error '13':\n\nType mismatch";
+            << 4 << "Run-time error '5':\n\nInvalid floating-point operation" << false;
+        QTest::newRow("division by zero")
+            << 5 << "Run-time error '11':\n\nDivision by zero" << false;
+        QTest::newRow("type mismatch") << 6 << "Run-time error '13':\n\nType mismatch" << false;
+        QTest::newRow("the fatal box itself fails")
+            << 0 << "Run-time error '6':\n\nOverflow" << true;
     }
     void failures() {
         QFETCH(int, which);
         QFETCH(QString, text);
+        QFETCH(bool, boxFails);
+        messages.boxFails = boxFails;
         gate->run([which] {
             switch (which) {
             case 0:
@@ -81,6 +89,8 @@ private slots:
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(messages.shown.front()), text);
         QCOMPARE(exits, QList<int>{1});
+        QVERIFY(gate->ended());
+        QCOMPARE(gate->exitCode(), 1);
     }
 
     void eventsDuringTheFatalBoxRunNoHandler() {

@@ -7,39 +7,12 @@
 set -uo pipefail
 game=$1
 source "$(dirname "$0")/../support/x_server.sh"
+source "$(dirname "$0")/../support/script_test.sh"
 for tool in Xvfb xdotool xprop import convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
-work=$(mktemp -d)
-x_server_pid="" game_pid=""
-cleanup() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
-  [[ -n $x_server_pid ]] && kill "$x_server_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-# wait_for SECONDS WHAT COMMAND...: polls COMMAND until it succeeds; after SECONDS it fails.
-wait_for() {
-  local limit=$1 what=$2
-  shift 2
-  local deadline=$(($(now_ms) + limit * 1000))
-  until "$@"; do
-    if (($(now_ms) > deadline)); then
-      fail "no $what within ${limit}s"
-      return 1
-    fi
-    sleep 0.05 # the polling interval, not a guess at how long anything takes
-  done
-}
 finish() {
-  if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
-  [[ $failures -eq 0 ]]
+  report
   exit
 }
 
@@ -47,6 +20,7 @@ start_x_server "$work" || { fail "no X server"; finish; }
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
+started+=("$game_pid")
 window=""
 find_window() { window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1); [[ -n $window ]]; }
 wait_for 30 "mapped window" find_window || { cat "$work/game.log"; finish; }
@@ -125,7 +99,6 @@ game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
 if wait_for 10 "end of the program after End" game_ended; then
   wait "$game_pid"
   status=$?
-  game_pid=""
   [[ $status -eq 0 ]] || { fail "exit status $status after End"; head -c 3000 "$work/game.log"; }
 fi
 finish

@@ -7,43 +7,14 @@ set -uo pipefail
 game=$1
 here=$(dirname "$0")
 source "$here/../support/x_server.sh"
+source "$here/../support/script_test.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 for tool in Xvfb xdotool dbus-daemon dbus-send "$launcher"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi missing"; exit 77; }
 
-work=$(mktemp -d)
-started=() # every pid we start, and those they start
-descendants() { # pid: its children's pids, depth first
-  local child
-  for child in $(cat /proc/"$1"/task/*/children 2>/dev/null); do
-    descendants "$child"
-    echo "$child"
-  done
-}
-cleanup() {
-  local pid all=()
-  for pid in "${started[@]}"; do all+=($(descendants "$pid") "$pid"); done
-  for pid in "${all[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# wait_for SECONDS WHAT COMMAND...: polls COMMAND until it succeeds; after SECONDS it fails.
-wait_for() {
-  local limit=$1 what=$2
-  local deadline=$((SECONDS + limit))
-  shift 2
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || { echo "FAIL: no $what within ${limit}s"; return 1; }
-    sleep 0.05 # the polling interval, not a guess at how long anything takes
-  done
-}
-
 start_x_server "$work" || exit 1
-started+=("$x_server_pid")
 
 # The session bus prints its address once it accepts connections.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >/dev/null 2>&1 &

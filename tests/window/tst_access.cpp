@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPointingDevice>
 #include <QStyleHints>
@@ -36,13 +37,14 @@ bool chipsShown(Quorvex& window) {
     return shown;
 }
 
-// A key as the platform delivers it, with its native code: what the digit row gives with Shift
+// A key as the platform delivers it, with its native codes: what the digit row gives with Shift
 // held differs from layout to layout.
 void sendNativeKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode,
-                   const QString& text, bool autoRepeat = false) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text, autoRepeat);
+                   const QString& text, bool autoRepeat = false, quint32 virtualKey = 0) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, virtualKey, 0, text, autoRepeat);
     QApplication::sendEvent(&target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0, text, autoRepeat);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, scanCode, virtualKey, 0, text,
+                      autoRepeat);
     QApplication::sendEvent(&target, &release);
 }
 
@@ -117,6 +119,13 @@ class TestAccess : public QObject {
         QTRY_VERIFY(answerer->texts.size() > shown);
         QVERIFY2(held.elapsed() >= 800, qPrintable(QString::number(held.elapsed())));
         QVERIFY(touch(*this, chip, false));
+    }
+    // A key held down on a button: its press, then the presses its auto-repeat sends.
+    void holdKey(QWidget& button, int code) {
+        button.setFocus();
+        sendNativeKey(button, code, {}, 0, "\r");
+        for (int i = 0; i < 3; ++i)
+            sendNativeKey(button, code, {}, 0, "\r", true);
     }
     void act(std::int16_t index, const QString& name) {
         chip(index)->actionInterface()->doAction(name);
@@ -257,38 +266,72 @@ private slots:
         QVERIFY(chipsShown(window()));
     }
 
-    // What the digit row gives with Shift held depends on the layout; its place does not.
+    // What the digit row gives with Shift held depends on the layout; its place does not. X
+    // gives the place as a key code; Windows (windows_tst_access_gdi) as a scan code and a
+    // virtual key.
     void digitRowOnAnyLayout_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<quint32>("scanCode");
+        QTest::addColumn<quint32>("keyCode");
+        QTest::addColumn<quint32>("windowsScanCode");
+        QTest::addColumn<char>("virtualKey");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("bankrollAfter");
         QTest::addColumn<QString>("stakeAfter");
         QTest::addColumn<QStringList>("named");
         const Qt::KeyboardModifiers none, shift(Qt::ShiftModifier);
-        QTest::newRow("US Shift+1 gives !") << int(Qt::Key_Exclam) << shift << 10u << "!"
-                                            << "0" << QStringList{"Ten Dollars"};
-        QTest::newRow("German Shift+0 gives =") << int(Qt::Key_Equal) << shift << 19u << "="
-                                                << "0" << QStringList{"One Dollar"};
+        QTest::newRow("2") << int(Qt::Key_2) << none << 11u << 0x03u << '2' << "2"
+                           << "4999999900"
+                           << "100" << QStringList();
+        QTest::newRow("1") << int(Qt::Key_1) << none << 10u << 0x02u << '1' << "1"
+                           << "4999999990"
+                           << "10" << QStringList();
+        QTest::newRow("0") << int(Qt::Key_0) << none << 19u << 0x0bu << '0' << "0"
+                           << "4999999999"
+                           << "1" << QStringList();
+        QTest::newRow("US Shift+2 gives @")
+            << int(Qt::Key_At) << shift << 11u << 0x03u << '2' << "@"
+            << "5000000000"
+            << "0" << QStringList{"One Hundred Dollars"};
+        QTest::newRow("US Shift+1 gives !")
+            << int(Qt::Key_Exclam) << shift << 10u << 0x02u << '1' << "!"
+            << "5000000000"
+            << "0" << QStringList{"Ten Dollars"};
+        QTest::newRow("German Shift+0 gives =")
+            << int(Qt::Key_Equal) << shift << 19u << 0x0bu << '0' << "="
+            << "5000000000"
+            << "0" << QStringList{"One Dollar"};
         QTest::newRow("German Shift+3 gives section sign")
-            << int(Qt::Key_section) << shift << 12u << QString(QChar(0xa7)) << "0"
-            << QStringList{"One Thousand Dollars"};
+            << int(Qt::Key_section) << shift << 12u << 0x04u << '3' << QString(QChar(0xa7))
+            << "5000000000"
+            << "0" << QStringList{"One Thousand Dollars"};
         QTest::newRow("French 9 without Shift gives c cedilla")
-            << int(Qt::Key_Ccedilla) << none << 18u << QString(QChar(0xe7)) << "1000000000"
-            << QStringList();
+            << int(Qt::Key_Ccedilla) << none << 18u << 0x0au << '9' << QString(QChar(0xe7))
+            << "4000000000"
+            << "1000000000" << QStringList();
         QTest::newRow("French 2 without Shift gives e acute")
-            << int(Qt::Key_Eacute) << none << 11u << QString(QChar(0xe9)) << "100" << QStringList();
+            << int(Qt::Key_Eacute) << none << 11u << 0x03u << '2' << QString(QChar(0xe9))
+            << "4999999900"
+            << "100" << QStringList();
     }
     void digitRowOnAnyLayout() {
         QFETCH(int, code);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(quint32, scanCode);
+        QFETCH(quint32, keyCode);
+        QFETCH(quint32, windowsScanCode);
+        QFETCH(char, virtualKey);
         QFETCH(QString, text);
+        QFETCH(QString, bankrollAfter);
         QFETCH(QString, stakeAfter);
         QFETCH(QStringList, named);
         window().setCaption(Label::Money, "5000000000");
         bet();
-        sendNativeKey(focused(), code, modifiers, scanCode, text);
+        if (QGuiApplication::platformName() == "windows")
+            sendNativeKey(focused(), code, modifiers, windowsScanCode, text, false,
+                          quint32(virtualKey));
+        else
+            sendNativeKey(focused(), code, modifiers, keyCode, text);
+        QCOMPARE(money(window()), bankrollAfter);
         QCOMPARE(stake(window()), stakeAfter);
         QCOMPARE(answerer->texts, named);
     }
@@ -462,10 +505,11 @@ private slots:
     }
 
     // Each row a turn: actions in order (B Bet, D Done, S Spin, R Reset, kN chip key N,
-    // mN left press on chip N, aN Press action on chip N; by touch: tX a finger's tap on X, a
-    // button's letter or a chip's number, tX>Y one that starts on X and lifts off on Y, hN a
-    // finger held on chip N until a box shows, pN and qN the same two by stylus), the
-    // announcements heard and the boxes shown.
+    // mN left press on chip N, aN Press action on chip N, Return:X or Enter:X that key held
+    // down on button X until it repeats; by touch: tX a finger's tap on X, a button's letter or
+    // a chip's number, tX>Y one that starts on X and lifts off on Y, hN a finger held on chip N
+    // until a box shows, pN and qN the same two by stylus), the announcements heard and the
+    // boxes shown.
     void announcements_data() {
         QTest::addColumn<QString>("bankroll");
         QTest::addColumn<QList<int>>("reels");
@@ -519,6 +563,18 @@ private slots:
         QTest::newRow("reset while betting, nothing staked")
             << "1000" << QList<int>{} << "B R" << QStringList{chipsOut, bettingOver}
             << QStringList();
+        QTest::newRow("held Return spins once")
+            << "1000" << QList<int>{1, 2, 3} << "B k1 D Return:S"
+            << QStringList{chipsOut, "Money 990, stake 10.", bettingOver,
+                           "Reels 1 2 3. Sorry, try again! You didn't get anything. Money 990, "
+                           "stake 0."}
+            << QStringList();
+        QTest::newRow("held Enter spins once")
+            << "1000" << QList<int>{4, 7, 8} << "B k2 D Enter:S"
+            << QStringList{chipsOut, "Money 900, stake 100.", bettingOver,
+                           "Reels 4 7 8. One seven! You got ten times your bid. Money 1900, "
+                           "stake 0."}
+            << QStringList();
         QTest::newRow("reset after a spin")
             << "1000" << QList<int>{9, 9, 1} << "B k0 D S R"
             << QStringList{chipsOut, "Money 999, stake 1.", bettingOver,
@@ -554,17 +610,19 @@ private slots:
         QFETCH(QStringList, named);
         window().setCaption(Label::Money, bankroll.toStdString());
         game->random.push(std::vector<int>(reels.begin(), reels.end()));
+        const QHash<QString, QPushButton*> buttons{{"B", &window().Bet},
+                                                   {"D", &window().Done},
+                                                   {"S", &window().Spin},
+                                                   {"R", &window().Reset}};
+        const QHash<QString, int> heldKeys{{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
         for (const QString& step : actions.split(' ')) {
             bool numbered = false;
             const auto index = static_cast<std::int16_t>(step.mid(1).toInt(&numbered));
-            if (step == "B")
-                QTest::mouseClick(&window().Bet, Qt::LeftButton);
-            else if (step == "D")
-                QTest::mouseClick(&window().Done, Qt::LeftButton);
-            else if (step == "S")
-                QTest::mouseClick(&window().Spin, Qt::LeftButton);
-            else if (step == "R")
-                QTest::mouseClick(&window().Reset, Qt::LeftButton);
+            const QStringList held = step.split(':');
+            if (buttons.contains(step))
+                QTest::mouseClick(buttons[step], Qt::LeftButton);
+            else if (held.size() == 2 && heldKeys.contains(held[0]) && buttons.contains(held[1]))
+                holdKey(*buttons[held[1]], heldKeys[held[0]]);
             else if (step.startsWith('k') && numbered)
                 key(Qt::Key_0 + index);
             else if (step.startsWith('m') && numbered)

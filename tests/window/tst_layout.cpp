@@ -5,7 +5,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -303,6 +305,27 @@ private slots:
             window.grab();
         QCOMPARE(window.chipPicture().renderCount(), 1);
         QVERIFY(!window.chipPicture().pixmap(QSize(121, 49), 1).isNull());
+    }
+
+    // Moved to a screen of another pixel ratio, the chips draw the picture again at that ratio
+    // (tst_layout_two_screens: a second offscreen screen of ratio 2, window/two_screens.json).
+    void chipPictureFollowsThePixelRatio() {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() < 2)
+            QSKIP("one screen only; tst_layout_two_screens runs this on two");
+        Quorvex& window = game->window();
+        window.Bet.click();
+        window.grab();
+        QCOMPARE(window.chipPicture().renderCount(), 1);
+        window.windowHandle()->setScreen(screens[1]);
+        QTRY_COMPARE(window.devicePixelRatioF(), 2.0);
+        window.grab();
+        QCOMPARE(window.chipPicture().renderCount(), 2);
+        const QSize chip = window.Dollar[0].size();
+        const QPixmap& drawn = window.chipPicture().pixmap(chip, 2.0);
+        QCOMPARE(window.chipPicture().renderCount(), 2); // the picture the chips just drew
+        QCOMPARE(drawn.size(), chip * 2);
+        QCOMPARE(drawn.devicePixelRatio(), 2.0);
     }
 
     void scaledGrabKeepsProportions() {

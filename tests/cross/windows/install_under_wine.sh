@@ -77,8 +77,8 @@ uninstaller=$(value QuietUninstallString)
 uninstaller=${uninstaller%\" /S}
 wine "${uninstaller#\"}" /S || fail "the uninstaller ended with status $?"
 # The uninstaller runs on from a copy of itself in the temporary folder.
-wait_for 60 test ! -e "$installed" || fail "$folder is still there"
-wait_for 60 test ! -e "$shortcut" || fail "the shortcut is still there"
+wait_for 60 "removal of $folder" test ! -e "$installed"
+wait_for 60 "removal of the shortcut" test ! -e "$shortcut"
 wineserver -w
 wine reg query "$key" >/dev/null 2>&1 && fail "the entry $key is still there"
 wine wineboot --restart >/dev/null 2>&1

@@ -12,12 +12,19 @@
 # - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
 #   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits
 #   for the server to end by itself once the last program in the prefix has ended.
+# - On the Windows platform the suite's windows are real ones, which Wine shows on an X server
+#   of the suite's own.
 # Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
 set -uo pipefail
 suite=$1
 shift
-source "$(dirname "$0")/wine_status.sh"
-for tool in wine wineserver fc-list; do
+here=$(dirname "$0")
+source "$here/wine_status.sh"
+source "$here/../../support/script_test.sh"
+source "$here/../../support/x_server.sh"
+tools=(wine wineserver fc-list)
+[[ ${QT_QPA_PLATFORM:-} == windows ]] && tools+=(Xvfb)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
 done
 [[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
@@ -46,9 +53,11 @@ if [[ ${QUORVEX_STOCK_FONTS:-0} == 1 ]]; then
 fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
-work=$(mktemp -d)
 log=$work/log.txt
-trap 'wineserver -w 2>/dev/null; rm -rf "$work"' EXIT
+before_cleanup() { wineserver -w 2>/dev/null; }
+if [[ ${QT_QPA_PLATFORM:-} == windows ]]; then
+  start_x_server "$work" || exit 1
+fi
 
 wine_with_status "$work/status" "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
 cat "$log"

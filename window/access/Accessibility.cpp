@@ -1,9 +1,9 @@
-#include "window/Accessibility.h"
+#include "window/access/Accessibility.h"
 
-#include "window/Announcer.h"
-#include "window/AnnouncerAccessible.h"
-#include "window/ChipAccessible.h"
 #include "window/ChipImage.h"
+#include "window/access/Announcer.h"
+#include "window/access/AnnouncerAccessible.h"
+#include "window/access/ChipAccessible.h"
 
 #include <QAccessible>
 

@@ -1,4 +1,4 @@
-#include "window/Readout.h"
+#include "window/access/Readout.h"
 
 #include "window/ChipKeys.h"
 

@@ -1,4 +1,4 @@
-#include "window/Announcer.h"
+#include "window/access/Announcer.h"
 
 #include <QAccessible>
 #include <QWidget>

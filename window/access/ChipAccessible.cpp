@@ -1,4 +1,4 @@
-#include "window/ChipAccessible.h"
+#include "window/access/ChipAccessible.h"
 
 #include "window/ChipImage.h"
 #include "window/ChipKeys.h"

@@ -1,6 +1,6 @@
-#include "window/AnnouncerAccessible.h"
+#include "window/access/AnnouncerAccessible.h"
 
-#include "window/Announcer.h"
+#include "window/access/Announcer.h"
 
 #include <QWidget>
 
