@@ -10,17 +10,26 @@ namespace quorvex {
 
 namespace {
 
+// The stand-ins in the order they are tried: one that ships with Windows, then a free one.
 struct Substitute {
     const char* designed;
-    const char* standIn;
+    std::array<const char*, 2> standIns;
 };
 
 constexpr std::array substitutes{
-    Substitute{"Times New Roman", "Liberation Serif"},
-    Substitute{"MS Sans Serif", "Liberation Sans"},
-    Substitute{"Tahoma", "Liberation Sans"},
-    Substitute{"News Gothic MT", "Liberation Sans Narrow"},
+    Substitute{"Times New Roman", {"Liberation Serif"}},
+    // Windows' MS Sans Serif is a bitmap face of a few sizes; Microsoft Sans Serif is its
+    // scalable cut.
+    Substitute{"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans"}},
+    Substitute{"Tahoma", {"Liberation Sans"}},
+    Substitute{"News Gothic MT", {"Liberation Sans Narrow"}},
 };
+
+// Installed and drawn at any size, as the controls' pixel sizes need.
+bool usable(const QString& face) {
+    return QFontDatabase::families().contains(face, Qt::CaseInsensitive) &&
+           QFontDatabase::isScalable(face);
+}
 
 // Faces the build carries in its resources (the Windows build: no face that ships with Windows
 // stands in for the reels'), offered to Qt once, before the first is asked for.
@@ -38,8 +47,17 @@ QString typefaceFor(const QString& designed) {
     for (const Substitute& substitute : substitutes) {
         if (designed != QLatin1String(substitute.designed))
             continue;
-        const bool installed = QFontDatabase::families().contains(designed, Qt::CaseInsensitive);
-        return installed ? designed : QString::fromLatin1(substitute.standIn);
+        if (usable(designed))
+            return designed;
+        QString standIn;
+        for (const char* name : substitute.standIns) {
+            if (name == nullptr)
+                break;
+            standIn = QString::fromLatin1(name);
+            if (usable(standIn))
+                break;
+        }
+        return standIn; // the last one, where none is installed: Qt then finds the nearest
     }
     return designed;
 }
