@@ -12,6 +12,8 @@ build=$scratch/build
 # needs the Qt for Windows that `make windows` unpacks (or QT_WINDOWS_PREFIX).
 windows_build=$scratch/build-windows
 qt_windows=${QT_WINDOWS_PREFIX:-$root/qt-windows/qt6-mingw}
+qt_host=${QT_HOST_PATH:-$root/qt-windows/qt6-host}
+qt_copyright=${QT_WINDOWS_COPYRIGHT:-$root/../shared/windows/qt6.4.2-copyright}
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
@@ -33,18 +35,17 @@ mapfile -t mutants < <(read_faults)
 field() { cut -d'|' -f"$2" <<<"$1"; }
 target_of() { # a test's executable target, in the Windows build for windows_*
   case $1 in
-  blackbox_real_game) echo quorvex ;;
+  blackbox_real_game | blackbox_screen_reader) echo quorvex ;;
   tst_layout_two_screens) echo tst_layout ;;
   windows_tst_*) sed -E 's/^windows_//; s/_(scale2|gdi)$//' <<<"$1" ;;
   *) echo "${1%_scale2}" ;;
   esac
 }
 
-build_windows() { # targets...
-  if [[ ! -f $windows_build/build.ninja ]]; then
-    cmake -S "$src" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_HOST_PATH=/usr || return 1
-  fi
+build_windows() { # targets...; configured as the Makefile configures a Windows build
+  make -C "$src" --no-print-directory "$windows_build/build.ninja" WINDOWS_DIR="$windows_build" \
+    QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright" ||
+    return 1
   cmake --build "$windows_build" -j2 --target "$@"
 }
 

@@ -30,6 +30,7 @@ def on_event(event):
         role, role_name, name = event.source.getRole(), event.source.getRoleName(), event.source.name
     except Exception:  # the source went away before we asked
         role, role_name, name = None, "?", "?"
+
     line = f"{event.type} detail1={event.detail1} role={role_name} name={name!r}"
     heard.append((event.type, role, name))
     print("EVENT", line, flush=True)
@@ -117,8 +118,17 @@ def action(node, wanted):
 
 
 def notifications_since(mark):
-    return [name for (kind, role, name) in heard[mark:]
-            if kind == "object:state-changed:showing" and role == pyatspi.ROLE_NOTIFICATION]
+    """What a screen reader that keeps a name until told it changed (Orca does) speaks: each
+    showing of the notification, with the name it had at its last name change."""
+    said, name = [], None
+    for kind, role, text in heard[mark:]:
+        if role != pyatspi.ROLE_NOTIFICATION:
+            continue
+        if kind.startswith("object:property-change:accessible-name"):
+            name = text
+        elif kind == "object:state-changed:showing":
+            said.append(name)
+    return said
 
 
 def told(mark, count):

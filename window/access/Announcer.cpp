@@ -17,6 +17,10 @@ void Announcer::announce(const QString& text) {
     if (text.isEmpty())
         return;
     text_ = text;
+    // Screen readers keep an object's name until told it changed (Orca 48 does), so the
+    // change goes out before the showing that makes them read it.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
     emit announced(text_);
