@@ -29,7 +29,7 @@ command -v debootstrap >/dev/null || { echo "debootstrap is missing (./dev insta
 cache=${QUORVEX_ROOT_CACHE:-/var/cache/quorvex-roots}
 image=$cache/$codename-minbase.tar
 archives=$cache/$codename-archives
-mkdir -p "$cache" "$archives/partial"
+mkdir -p "$cache" "$archives"
 
 # The Debian mirror this machine's own apt uses.
 mirror() {
@@ -51,10 +51,25 @@ if [[ ! -s $image ]]; then
 fi
 
 root=$(mktemp -d /var/tmp/quorvex-root.XXXXXX)
-cleanup() { rm -rf --one-file-system "$root"; }
+root_archives=$root/var/cache/apt/archives
+# The packages this root downloaded join the kept ones; each root has its own folder, since apt
+# locks it, and roots may run side by side.
+keep_downloads() {
+  local deb
+  for deb in "$root_archives"/*.deb; do
+    [[ -e $deb && ! -e $archives/${deb##*/} ]] || continue
+    cp "$deb" "$archives/.${deb##*/}.$$" && mv "$archives/.${deb##*/}.$$" "$archives/${deb##*/}"
+  done
+}
+cleanup() {
+  keep_downloads
+  rm -rf --one-file-system "$root"
+}
 trap cleanup EXIT
 tar -C "$root" -xf "$image"
 chmod 755 "$root" # as a root folder is, or apt's own user cannot reach its lists
+mkdir -p "$root_archives/partial"
+cp -l "$archives"/*.deb "$root_archives/" 2>/dev/null || cp "$archives"/*.deb "$root_archives/" 2>/dev/null || true
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/src"
 [[ -z $source_tarball ]] || { mkdir "$root/src/quorvex" && tar -C "$root/src/quorvex" --strip-components=1 -xf "$source_tarball"; }
@@ -71,7 +86,6 @@ mount --rbind /dev "$ROOT/dev"
 mount -t proc proc "$ROOT/proc"
 mount --rbind /sys "$ROOT/sys"
 mount -t tmpfs tmpfs "$ROOT/tmp"
-mount --bind "$ARCHIVES" "$ROOT/var/cache/apt/archives"
 if [ -n "$SHARED" ]; then mount --bind -o ro "$SHARED" "$ROOT/src/shared"; fi
 cd /
 exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
@@ -79,5 +93,5 @@ exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
   /bin/bash -c 'cd "$0" && exec "$@"' "$WORKDIR" "$@"
 EOF
 )
-ROOT=$root ARCHIVES=$archives SHARED=$shared WORKDIR=$workdir \
+ROOT=$root SHARED=$shared WORKDIR=$workdir \
   unshare --mount --propagation private bash -c "$inside" bash "$@"
