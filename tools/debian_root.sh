@@ -82,6 +82,9 @@ workdir=/src
 inside=$(
   cat <<'EOF'
 set -e
+# In a chroot (a root run inside another) "/" is no mount point and cannot be made private;
+# there the namespace of the run outside keeps the mounts from the host.
+mount --make-rprivate / 2>/dev/null || true
 mount --rbind /dev "$ROOT/dev"
 mount -t proc proc "$ROOT/proc"
 mount --rbind /sys "$ROOT/sys"
@@ -94,4 +97,4 @@ exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
 EOF
 )
 ROOT=$root SHARED=$shared WORKDIR=$workdir \
-  unshare --mount --propagation private bash -c "$inside" bash "$@"
+  unshare --mount --propagation unchanged bash -c "$inside" bash "$@"
