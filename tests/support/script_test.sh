@@ -42,7 +42,7 @@ cleanup() {
   local pid stat all=()
   declare -F before_cleanup >/dev/null && before_cleanup
   for pid in "${started[@]}"; do
-    read -r stat <"/proc/$pid/stat" 2>/dev/null || continue
+    { read -r stat <"/proc/$pid/stat"; } 2>/dev/null || continue # it may have ended already
     stat=${stat##*) }
     [[ ${stat#* } == "$$ "* ]] && all+=($(descendants "$pid") "$pid")
   done
