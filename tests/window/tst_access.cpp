@@ -75,13 +75,17 @@ class TestAccess : public QObject {
     QAccessibleInterface* chip(std::int16_t index) {
         return QAccessible::queryAccessibleInterface(&window().Dollar[index]);
     }
+    // The buttons by the letters the rows name them with.
+    QHash<QString, QPushButton*> buttons() {
+        return {{"B", &window().Bet},
+                {"D", &window().Done},
+                {"S", &window().Spin},
+                {"R", &window().Reset}};
+    }
     QWidget& control(const QString& name) {
-        const QMap<QString, QWidget*> buttons{{"B", &window().Bet},
-                                              {"D", &window().Done},
-                                              {"S", &window().Spin},
-                                              {"R", &window().Reset}};
-        return buttons.contains(name) ? *buttons[name]
-                                      : window().Dollar[static_cast<std::int16_t>(name.toInt())];
+        const QHash<QString, QPushButton*> named = buttons();
+        return named.contains(name) ? static_cast<QWidget&>(*named[name])
+                                    : window().Dollar[static_cast<std::int16_t>(name.toInt())];
     }
     static QPoint centre(const QWidget& control) { return control.rect().center(); }
     // A finger down on from, or up on to after moving there; whether the widget took it.
@@ -619,10 +623,7 @@ private slots:
         QFETCH(QStringList, named);
         window().setCaption(Label::Money, bankroll.toStdString());
         game->random.push(std::vector<int>(reels.begin(), reels.end()));
-        const QHash<QString, QPushButton*> buttons{{"B", &window().Bet},
-                                                   {"D", &window().Done},
-                                                   {"S", &window().Spin},
-                                                   {"R", &window().Reset}};
+        const QHash<QString, QPushButton*> buttons = this->buttons();
         const QHash<QString, int> heldKeys{{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
         for (const QString& step : actions.split(' ')) {
             bool numbered = false;
