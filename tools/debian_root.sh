@@ -3,22 +3,27 @@
 # machine has it: laid anew from a minbase image on every call, so a package that no command
 # installs is missing there. Only the image and the downloaded packages are kept between calls
 # (under QUORVEX_ROOT_CACHE), which spares the downloads, not the installs.
-# Usage: debian_root.sh 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] -- COMMAND...
+# Usage: debian_root.sh 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] [--bind DIR]
+#                        [--bind-ro DIR] -- COMMAND...
 #   --source: unpacked at /src/quorvex (the command runs there); --shared: bound read-only at
-#   /src/shared, as CI has ../shared beside the clone; --copy: put in /src.
+#   /src/shared, as CI has ../shared beside the clone; --copy: put in /src; --bind, --bind-ro:
+#   a host folder bound at its own path, writable or not (the command runs in the first
+#   writable one), so that what is built there keeps the paths it has on the host.
 set -euo pipefail
 case ${1:-} in
 12) codename=bookworm ;;
 13) codename=trixie ;;
-*) echo "usage: $0 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] -- COMMAND..." >&2; exit 2 ;;
+*) echo "usage: $0 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] [--bind[-ro] DIR] -- COMMAND..." >&2; exit 2 ;;
 esac
 shift
-source_tarball="" shared="" copies=()
+source_tarball="" shared="" copies=() binds=()
 while (($# > 0)); do
   case $1 in
   --source) source_tarball=$(realpath "$2"); shift 2 ;;
   --shared) shared=$(realpath "$2"); shift 2 ;;
   --copy) copies+=("$(realpath "$2")"); shift 2 ;;
+  --bind) binds+=("rw:$(realpath "$2")"); shift 2 ;;
+  --bind-ro) binds+=("ro:$(realpath "$2")"); shift 2 ;;
   --) shift; break ;;
   *) echo "unknown option $1" >&2; exit 2 ;;
   esac
@@ -61,8 +66,19 @@ keep_downloads() {
     cp "$deb" "$archives/.${deb##*/}.$$" && mv "$archives/.${deb##*/}.$$" "$archives/${deb##*/}"
   done
 }
+# A host folder bound inside is on the same file system as the root, so --one-file-system
+# would not spare it: the root is removed only once every bound folder is an empty mount point.
 cleanup() {
+  local bind target
   keep_downloads
+  for bind in "${binds[@]}"; do
+    target=$root${bind#*:}
+    ! mountpoint -q "$target" || umount -l "$target" || true
+    if [[ -n $(ls -A "$target" 2>/dev/null) ]]; then
+      echo "$target still shows the host's folder; $root is left in place" >&2
+      return
+    fi
+  done
   rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
@@ -77,6 +93,12 @@ for file in "${copies[@]}"; do cp "$file" "$root/src/"; done
 [[ -z $shared ]] || mkdir "$root/src/shared"
 workdir=/src
 [[ -z $source_tarball ]] || workdir=/src/quorvex
+bind_list=""
+for bind in "${binds[@]}"; do
+  mkdir -p "$root${bind#*:}"
+  bind_list+="$bind"$'\n'
+  [[ $workdir != /src || $bind != rw:* ]] || workdir=${bind#*:}
+done
 
 # The mounts live in a private namespace: they end with the command, whatever happens.
 inside=$(
@@ -90,11 +112,16 @@ mount -t proc proc "$ROOT/proc"
 mount --rbind /sys "$ROOT/sys"
 mount -t tmpfs tmpfs "$ROOT/tmp"
 if [ -n "$SHARED" ]; then mount --bind -o ro "$SHARED" "$ROOT/src/shared"; fi
+printf '%s' "$BINDS" | while IFS= read -r bind; do
+  mkdir -p "$ROOT${bind#*:}" # also under the root's own /tmp
+  mount --bind "${bind#*:}" "$ROOT${bind#*:}"
+  if [ "${bind%%:*}" = ro ]; then mount -o remount,bind,ro "$ROOT${bind#*:}"; fi
+done
 cd /
 exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${CI:+CI=$CI} \
   /bin/bash -c 'cd "$0" && exec "$@"' "$WORKDIR" "$@"
 EOF
 )
-ROOT=$root SHARED=$shared WORKDIR=$workdir \
+ROOT=$root SHARED=$shared BINDS=$bind_list WORKDIR=$workdir \
   unshare --mount --propagation unchanged bash -c "$inside" bash "$@"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs a command on Debian 13, where the Windows and web builds need its Qt 6.8 host tools and
+# its compilers: here when this machine is Debian 13 or newer, else in a fresh minimal Debian 13
+# root (tools/debian_root.sh) with the current folder bound writable at its own path, so that
+# what the command builds lands where it would have here, and with the shared folder read-only
+# at its own path.
+# Usage: on_debian13.sh SHARED_DIR [--bind DIR]... -- COMMAND...
+set -euo pipefail
+shared=$1
+shift
+binds=(--bind "$PWD")
+while [[ ${1:-} == --bind ]]; do
+  binds+=(--bind "$2")
+  shift 2
+done
+[[ ${1:-} == -- ]] || { echo "usage: $0 SHARED_DIR [--bind DIR]... -- COMMAND..." >&2; exit 2; }
+shift
+release=$(. /etc/os-release && echo "${VERSION_ID:-0}")
+if ((${release%%.*} >= 13)); then
+  exec "$@"
+fi
+[[ ! -d $shared ]] || binds+=(--bind-ro "$shared")
+echo "== Debian $release here: $* in a fresh Debian 13 root"
+exec bash "$(dirname "$0")/debian_root.sh" 13 "${binds[@]}" -- "$@"
