@@ -1,8 +1,9 @@
 # The hardening every Debian package gets from dpkg-buildflags (hardening=+all: stack
 # protector, fortified functions, read-only relocations bound at load), plus the stack-clash
 # and control-flow protection that dpkg-buildflags of Debian 12 leaves out. Optimisation and
-# debug flags stay with the build type; fortification needs optimisation.
-if(WIN32 OR QUORVEX_SANITIZE)
+# debug flags stay with the build type; fortification needs optimisation. WebAssembly has none
+# of what they guard (a native stack, return addresses, relocations bound at load).
+if(WIN32 OR EMSCRIPTEN OR QUORVEX_SANITIZE)
   return()
 endif()
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
@@ -23,6 +24,15 @@ endfunction()
 quorvex_buildflags(CPPFLAGS preprocessor_flags)
 quorvex_buildflags(CXXFLAGS compiler_flags)
 quorvex_buildflags(LDFLAGS linker_flags)
-add_compile_options("$<$<NOT:$<CONFIG:Debug>>:${preprocessor_flags}>" ${compiler_flags}
-                    -fstack-clash-protection -fcf-protection)
+# The two extras only where the compiler takes them: clang rejects -fcf-protection on targets
+# without control-flow enforcement.
+include(CheckCXXCompilerFlag)
+foreach(flag -fstack-clash-protection -fcf-protection)
+  string(MAKE_C_IDENTIFIER "QUORVEX_HAS${flag}" taken)
+  check_cxx_compiler_flag(${flag} ${taken})
+  if(${taken})
+    list(APPEND compiler_flags ${flag})
+  endif()
+endforeach()
+add_compile_options("$<$<NOT:$<CONFIG:Debug>>:${preprocessor_flags}>" ${compiler_flags})
 add_link_options(${linker_flags})

@@ -5,7 +5,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <system_error>
+#include <locale>
+#include <sstream>
+#include <string>
 
 namespace rt {
 namespace {
@@ -26,14 +28,45 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// from_chars would also take "inf", "nan" and hex forms; a number here starts with a digit or a
-// point.
-bool looksDecimal(std::string_view body) {
-    if (body.empty())
+std::size_t digitsFrom(std::string_view body, std::size_t at) {
+    std::size_t end = at;
+    while (end < body.size() && isDigit(body[end]))
+        ++end;
+    return end - at;
+}
+
+// The whole text is a decimal number: digits with at most one point (a digit before or after
+// it), then an optional exponent with its own digits. No "inf", "nan", hex forms or separators.
+bool isDecimal(std::string_view body) {
+    std::size_t at = digitsFrom(body, 0);
+    std::size_t mantissaDigits = at;
+    if (at < body.size() && body[at] == '.') {
+        const std::size_t fraction = digitsFrom(body, at + 1);
+        mantissaDigits += fraction;
+        at += 1 + fraction;
+    }
+    if (mantissaDigits == 0)
         return false;
-    if (isDigit(body.front()))
-        return true;
-    return body.size() > 1 && body.front() == '.' && isDigit(body[1]);
+    if (at < body.size() && (body[at] == 'e' || body[at] == 'E')) {
+        ++at;
+        if (at < body.size() && (body[at] == '+' || body[at] == '-'))
+            ++at;
+        const std::size_t exponent = digitsFrom(body, at);
+        if (exponent == 0)
+            return false;
+        at += exponent;
+    }
+    return at == body.size();
+}
+
+// Correctly rounded and independent of the user's locale (the classic locale's point). Not
+// std::from_chars: emscripten's libc++ has none for double. Only a number beyond double's range
+// fails once the text is known to be decimal.
+bool parseDecimal(std::string_view body, double& value) {
+    std::istringstream stream{std::string(body)};
+    stream.imbue(std::locale::classic());
+    stream >> value;
+    return !stream.fail();
 }
 
 // Up to 15 plain digits, the amounts and reels this program writes, are exact as an integer sum.
@@ -76,13 +109,10 @@ double textToDouble(std::string_view text) {
     double value = 0;
     if (plainDigits(body, value))
         return negative ? -value : value;
-    if (!looksDecimal(body))
+    if (!isDecimal(body))
         throw RunError::typeMismatch();
-    const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (error == std::errc::result_out_of_range)
+    if (!parseDecimal(body, value))
         throw RunError::overflow();
-    if (error != std::errc{} || end != body.data() + body.size())
-        throw RunError::typeMismatch();
     return negative ? -value : value;
 }
 

@@ -24,6 +24,9 @@ private slots:
         QTest::newRow("fraction") << "2.5" << 2.5;
         QTest::newRow("leading point") << ".5" << 0.5;
         QTest::newRow("exponent") << "1E3" << 1000.0;
+        QTest::newRow("signed exponent") << "25e-1" << 2.5;
+        QTest::newRow("point at the end") << "7." << 7.0;
+        QTest::newRow("nearest double") << "0.1" << 0.1;
         QTest::newRow("largest amount") << "999999999999999" << 999999999999999.0;
     }
     void textToDouble() {
@@ -45,6 +48,10 @@ private slots:
         QTest::newRow("hex") << "0x10";
         QTest::newRow("lone sign") << "-";
         QTest::newRow("double sign") << "--1";
+        QTest::newRow("lone point") << ".";
+        QTest::newRow("two points") << "1.2.3";
+        QTest::newRow("exponent without digits") << "1e";
+        QTest::newRow("exponent's sign twice") << "1e+-2";
     }
     void notANumber() {
         QFETCH(QString, text);
