@@ -26,14 +26,25 @@ WINDOWS_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_WERROR=$(WER
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) \
 	-DQT_HOST_PATH_CMAKE_DIR=$(QT_HOST_PATH)/lib/cmake \
 	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WINDOWS_COPYRIGHT)
+# The web build: Qt for WebAssembly, unpacked once from the shared folder (or named:
+# QT_WEB_PREFIX), built with Debian 13's emscripten, since Debian 12's is too old for that Qt.
+WEB_DIR ?= build-web
+SHARED_WEB = $(SHARED)/web
+QT_WEB_DIR := $(CURDIR)/qt-web
+QT_WEB_PREFIX ?= $(QT_WEB_DIR)/qt6-wasm
+QT_WEB_COPYRIGHT ?= $(SHARED)/qt6.8.2-copyright
+WEB_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQUORVEX_WERROR=$(WERROR) \
+	-DCMAKE_TOOLCHAIN_FILE=$(QT_WEB_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake \
+	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WEB_COPYRIGHT)
 TEST_BUILDS := build
 ifneq ($(SANITIZE),1)
-TEST_BUILDS += windows-if-possible
+TEST_BUILDS += windows-if-possible web-if-possible
 endif
 # The Debian release of root-test's fresh root: 12 or 13.
 DEBIAN ?= 13
 
 .PHONY: build game run test windows windows-packages windows-if-possible windows-test \
+	web web-site web-packages web-run web-if-possible \
 	bench package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
 
@@ -51,6 +62,7 @@ $(1)/flags: FORCE
 endef
 $(eval $(call configured,$(BUILD_DIR),$(CMAKE_FLAGS)))
 $(eval $(call configured,$(WINDOWS_DIR),$(WINDOWS_CMAKE_FLAGS)))
+$(eval $(call configured,$(WEB_DIR),$(WEB_CMAKE_FLAGS)))
 ctest = ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
 
 build: $(BUILD_DIR)/build.ninja
@@ -93,11 +105,48 @@ windows-if-possible:
 		$(MAKE) --no-print-directory windows; \
 	else echo "No Qt for Windows, mingw-w64 or Wine: the Windows tests will be skipped"; fi
 
+# The site in $(WEB_DIR)/site/: here on Debian 13, else in a fresh Debian 13 root.
+web:
+	@bash tools/on_debian13.sh $(SHARED) -- ./dev web-site WERROR=$(WERROR)
+
+# Qt's CMake wants EMSDK at every configure and build: the prefix carries an emsdk-shaped folder.
+web-site: export EMSDK := $(QT_WEB_PREFIX)/emsdk
+web-site: $(WEB_DIR)/build.ninja
+	@cmake --build $(WEB_DIR) --target quorvex_site
+
+# The site served on this machine for a browser: Python's server sends .wasm as application/wasm.
+PORT ?= 8000
+web-run: web
+	@echo "Quorvex in a browser: http://localhost:$(PORT)/   (Ctrl+C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 $(PORT) --directory $(WEB_DIR)/site
+
+# The release's quorvex-<version>-web.zip, beside the site.
+web-packages: export EMSDK := $(QT_WEB_PREFIX)/emsdk
+web-packages: $(WEB_DIR)/build.ninja
+	@cmake --build $(WEB_DIR) --target quorvex_web_packages
+
+$(WEB_DIR)/build.ninja: export EMSDK := $(QT_WEB_PREFIX)/emsdk
+$(WEB_DIR)/build.ninja: | $(QT_WEB_PREFIX)/bin/qt-cmake
+
+$(QT_WEB_DIR)/qt6-wasm/bin/qt-cmake:
+	@mkdir -p $(QT_WEB_DIR)
+	@tar -C $(QT_WEB_DIR) -xf $(SHARED_WEB)/qt6.8.2-wasm-singlethread-static.tar.xz
+	@touch $@
+
+# `make test` builds the site too where it can be built here (Debian 13 with emscripten and the
+# shared Qt for WebAssembly); otherwise CTest reports the web_* tests as skipped.
+web-if-possible:
+	@if { [ -e $(QT_WEB_PREFIX)/bin/qt-cmake ] || [ -d $(SHARED_WEB) ]; } && \
+		[ "$$(. /etc/os-release && echo $${VERSION_ID%%.*})" -ge 13 ] && command -v emcc >/dev/null; then \
+		$(MAKE) --no-print-directory web-site; \
+	else echo "Not Debian 13, or no emscripten or Qt for WebAssembly: the web tests will be skipped"; fi
+
 windows-test: build windows
 	@$(ctest) -R '^windows_'
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
+	@bash bench/web_bench.sh $(WEB_DIR)/site
 
 # build/quorvex_<version>_<arch>.deb, packed as a release packs it.
 package: game
@@ -113,10 +162,10 @@ format:
 # The release of the last commit into dist/, and the check that it reproduces byte for byte
 # and that its package installs and plays on the newer Debian release.
 release: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
-	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT)
+	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT) $(SHARED)
 
 reproduce: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
-	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT)
+	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT) $(SHARED)
 
 # ./dev test of the last commit's source tarball, in a fresh minimal root of Debian $(DEBIAN),
 # with the shared folder beside it.
@@ -125,7 +174,7 @@ root-test:
 
 # The build trees; the unpacked Qt for Windows stays, as unpacking it takes minutes.
 clean:
-	@rm -rf $(BUILD_DIR) build-sanitize $(WINDOWS_DIR)
+	@rm -rf $(BUILD_DIR) build-sanitize $(WINDOWS_DIR) $(WEB_DIR)
 
 distclean: clean
-	@rm -rf $(QT_WINDOWS_DIR)
+	@rm -rf $(QT_WINDOWS_DIR) $(QT_WEB_DIR)

@@ -14,6 +14,9 @@ windows_build=$scratch/build-windows
 qt_windows=${QT_WINDOWS_PREFIX:-$root/qt-windows/qt6-mingw}
 qt_host=${QT_HOST_PATH:-$root/qt-windows/qt6-host}
 qt_copyright=${QT_WINDOWS_COPYRIGHT:-$root/../shared/windows/qt6.4.2-copyright}
+# The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
+# against the Qt for WebAssembly that `make web` unpacks, into the folder its test reads.
+qt_web=${QT_WEB_PREFIX:-$root/qt-web/qt6-wasm}
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
@@ -37,6 +40,7 @@ target_of() { # a test's executable target, in the Windows build for windows_*
   case $1 in
   blackbox_real_game | blackbox_screen_reader) echo quorvex ;;
   tst_layout_two_screens) echo tst_layout ;;
+  web_site) ;; # played from the web build (build_web)
   windows_tst_*) sed -E 's/^windows_//; s/_(scale2|gdi)$//' <<<"$1" ;;
   *) echo "${1%_scale2}" ;;
   esac
@@ -62,12 +66,18 @@ sync_tree() {
     done
 }
 
+build_web() {
+  make -C "$src" --no-print-directory web-site WEB_DIR="$src/build-web" QT_WEB_PREFIX="$qt_web" \
+    SHARED="$root/../shared"
+}
+
 # build_and_test "tests...": 0 all pass, 1 a test failed, 2 the build failed.
 build_and_test() {
-  local targets=() windows_targets=() regex
+  local targets=() windows_targets=() web=0 regex
   for test in $1; do
     case $test in
     windows_*) windows_targets+=("$(target_of "$test")") ;;
+    web_*) web=1 ;;
     *) targets+=("$(target_of "$test")") ;;
     esac
   done
@@ -77,6 +87,9 @@ build_and_test() {
   fi
   if ((${#windows_targets[@]})); then
     build_windows "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
+  fi
+  if ((web)); then
+    build_web >>"$scratch/build.log" 2>&1 || return 2
   fi
   regex="^($(tr ' ' '|' <<<"$1"))\$"
   ctest --test-dir "$build" -R "$regex" --timeout 300 --output-on-failure >"$scratch/test.log" 2>&1 || return 1

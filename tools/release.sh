@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds the release of the last commit into dist/: the source tarball, the Debian package,
-# the Windows installer and portable zip, and SHA256SUMS over them. Everything is built from
-# that tarball in a scratch folder, dated by the commit, so one commit gives the same bytes
-# wherever and whenever it is built. The Windows executable's debug sections go to
-# dist/debug/, which is not part of the release.
-# Usage: release.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT
+# the Windows installer and portable zip, the web site's zip, and SHA256SUMS over them.
+# Everything is built from that tarball in a scratch folder, dated by the commit, so one commit
+# gives the same bytes wherever and whenever it is built. The Windows executable's debug
+# sections go to dist/debug/, which is not part of the release.
+# Usage: release.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT [SHARED_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt_windows=$(realpath "$1")
 qt_host=$(realpath "$2")
 qt_copyright=$(realpath "$3")
+shared=$(realpath "${4:-../shared}")
 [[ -e $qt_windows/lib/cmake/Qt6/qt.toolchain.cmake ]] ||
   { echo "no Qt for Windows at $qt_windows"; exit 1; }
 [[ -z $(git status --porcelain --untracked-files=no) ]] ||
@@ -39,6 +40,11 @@ make -C "$source" --no-print-directory windows-packages WINDOWS_DIR="$work/windo
   QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright"
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
+# The site for browsers, built on Debian 13 (a fresh root here on Debian 12), from the shared
+# Qt for WebAssembly beside this clone.
+(cd "$source" && bash tools/on_debian13.sh "$shared" --bind "$work" -- \
+  ./dev web-packages WEB_DIR="$work/web" SHARED="$shared")
+cp "$work/web/$name-web.zip" dist/
 
 (cd dist && find . -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | xargs sha256sum >"$work/sums")
 mv "$work/sums" dist/SHA256SUMS

@@ -1,0 +1,32 @@
+# The browser build (Qt for WebAssembly, emscripten): what it needs that no other build does.
+# The game ends a handler by throwing (app/runtime/ProgramEnd.h), and emscripten catches no
+# exception unless compiled and linked for it.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# The window's design, read from the one place it is written, for the page around the window.
+file(STRINGS ${PROJECT_SOURCE_DIR}/window/Design.h design_lines
+     REGEX "windowTitle = |clientWidth = |clientHeight = ")
+foreach(line ${design_lines})
+  if(line MATCHES "windowTitle = \"([^\"]*)\"")
+    set(QUORVEX_WINDOW_TITLE "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "clientWidth = ([0-9]+)")
+    math(EXPR QUORVEX_WINDOW_WIDTH "${CMAKE_MATCH_1} / 15") # twips to pixels at 96 dpi
+  elseif(line MATCHES "clientHeight = ([0-9]+)")
+    math(EXPR QUORVEX_WINDOW_HEIGHT "${CMAKE_MATCH_1} / 15")
+  endif()
+endforeach()
+if(NOT QUORVEX_WINDOW_TITLE OR NOT QUORVEX_WINDOW_WIDTH OR NOT QUORVEX_WINDOW_HEIGHT)
+  message(FATAL_ERROR "window/Design.h: no windowTitle, clientWidth or clientHeight found")
+endif()
+
+# The game's executable as the browser runs it.
+function(quorvex_web_executable target)
+  # Modal message boxes wait in a nested event loop, which needs asyncify in the browser; -Os
+  # keeps the download small.
+  target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
+  # The page sets QT_SCALE_FACTOR to fit the window to a small screen.
+  set_target_properties(${target} PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS "ENV")
+  # Only the platform: PNG is read by Qt itself, Qt Svg draws the chip picture.
+  qt_import_plugins(${target} EXCLUDE_BY_TYPE imageformats iconengines)
+endfunction()

@@ -1,0 +1,62 @@
+'use strict';
+// Starts the game in #game at its design size, scaled down to fit a smaller screen, and shows
+// on the page when it could not start or has ended.
+(() => {
+    const game = document.getElementById('game');
+    const status = document.getElementById('status');
+    const again = document.getElementById('again');
+    const say = text => { status.textContent = text; };
+    const couldNotStart = 'Quorvex could not start: this browser cannot run WebAssembly, ' +
+                          'or a file of the game is missing or damaged.';
+
+    // The design size in CSS pixels; a smaller page shows the whole window scaled down, never
+    // cut off, and a larger one never stretches it.
+    const footer = document.querySelector('footer');
+    const width = Number(game.dataset.width);
+    const height = Number(game.dataset.height);
+    const roomHeight = window.innerHeight - footer.offsetHeight;
+    const scale = Math.min(1, window.innerWidth / width, roomHeight / height);
+    game.style.width = `${Math.round(width * scale)}px`;
+    game.style.height = `${Math.round(height * scale)}px`;
+
+    // The browser's own menu would cover the game's right press.
+    document.addEventListener('contextmenu', event => event.preventDefault(), true);
+    // Qt gives the keyboard to the window it activates; the browser's own focusing on a press
+    // would take it back from a message box that the press opened.
+    game.addEventListener('mousedown', event => event.preventDefault());
+
+    const ended = () => {
+        game.hidden = true;
+        game.replaceChildren();
+        say('The game has ended.');
+        again.hidden = false;
+    };
+    document.getElementById('new-game').addEventListener('click', () => location.reload());
+
+    // Offline play, from whatever folder the site is served.
+    if ('serviceWorker' in navigator)
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+
+    let started = false;
+    const start = async () => {
+        if (typeof WebAssembly !== 'object' || typeof qtLoad !== 'function' ||
+            typeof quorvex_entry !== 'function')
+            throw new Error('missing WebAssembly or a script');
+        game.hidden = false;
+        await qtLoad({
+            qt: {
+                containerElements: [game],
+                environment: { QT_SCALE_FACTOR: String(scale) },
+                entryFunction: quorvex_entry,
+                onLoaded: () => { started = true; say(''); },
+                onExit: () => (started ? ended() : undefined),
+            },
+        });
+    };
+    start().catch(() => {
+        if (started)
+            return ended();
+        game.hidden = true;
+        say(couldNotStart);
+    });
+})();

@@ -1,0 +1,117 @@
+"""The site as a player gets it: served by Python's http.server from a folder below the top (a
+path other than /), opened in Debian's headless Chromium driven by Selenium, with input and
+screens sent over the DevTools protocol. Every wait is for a condition, with a time limit."""
+import contextlib
+import pathlib
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+PATH = "/games/quorvex/"
+
+
+def wait(limit, what, condition):
+    """Polls the condition until it holds (returns its value); after limit seconds, AssertionError."""
+    deadline = time.monotonic() + limit
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"no {what} within {limit} s")
+        time.sleep(0.05)  # the polling interval, not a guess at how long anything takes
+
+
+@contextlib.contextmanager
+def served(site):
+    """The site at http://127.0.0.1:PORT/games/quorvex/ while the block runs; yields a stopper."""
+    with tempfile.TemporaryDirectory() as top:
+        folder = pathlib.Path(top, PATH.strip("/"))
+        folder.parent.mkdir(parents=True)
+        folder.symlink_to(pathlib.Path(site).resolve())
+        server = subprocess.Popen(
+            [sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1", "0",
+             "--directory", top], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        try:
+            line = server.stdout.readline()  # "Serving HTTP on 127.0.0.1 port N (...) ..."
+            port = int(line.split(" port ")[1].split()[0])
+            yield f"http://127.0.0.1:{port}{PATH}", server
+        finally:
+            server.terminate()
+            server.wait(10)
+
+
+def chromium():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--window-size=1280,900",
+                     "--disable-gpu", "--no-first-run", "--lang=en-US"):
+        options.add_argument(argument)
+    return webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver"))
+
+
+class Page:
+    """One browser page showing the game; coordinates in CSS pixels of the window's design."""
+
+    def __init__(self, driver):
+        self.driver = driver
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
+    def screen(self, width, height, ratio, mobile=False):
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=ratio, mobile=mobile)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=mobile, maxTouchPoints=5)
+
+    def open(self, url):
+        self.driver.get(url)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def game_box(self):
+        """The game's container on the page: x, y, width, height in CSS pixels, or None."""
+        return self.js("""const g = document.getElementById('game');
+            if (!g || g.hidden) return null;
+            const r = g.getBoundingClientRect(); return [r.x, r.y, r.width, r.height];""")
+
+    def at(self, x, y):
+        """The page point of the window's design point (x, y)."""
+        left, top, width, _ = self.game_box()
+        scale = width / 679
+        return left + x * scale, top + y * scale
+
+    def mouse(self, x, y, button="left"):
+        px, py = self.at(x, y)
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", type=kind, x=px, y=py, button=button,
+                     buttons=0 if kind == "mouseMoved" else (1 if button == "left" else 2),
+                     clickCount=0 if kind == "mouseMoved" else 1)
+
+    def tap(self, x, y, hold=0.0):
+        px, py = self.at(x, y)
+        point = [{"x": px, "y": py}]
+        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
+        if hold:
+            deadline = time.monotonic() + hold
+            wait(hold + 5, "the hold's end", lambda: time.monotonic() > deadline)
+        self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def key(self, name, code, text=None, vk=0):
+        down = {"type": "keyDown", "key": name, "code": code, "windowsVirtualKeyCode": vk}
+        if text:
+            down.update(text=text, unmodifiedText=text)
+        self.cdp("Input.dispatchKeyEvent", **down)
+        self.cdp("Input.dispatchKeyEvent", type="keyUp", key=name, code=code,
+                 windowsVirtualKeyCode=vk)
+
+    def shot(self, path):
+        with open(path, "wb") as out:
+            out.write(self.driver.get_screenshot_as_png())

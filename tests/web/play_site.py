@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""Plays the built site in headless Chromium as players meet it: a whole turn by mouse on a
+desktop page, by keys, and by taps on a phone-sized page; a right press's message box; End and
+the page's new game; the page again with the server stopped. The window is judged by
+screenshots and by the page's accessible elements. Usage: play_site.py SITE SHOTS_FOLDER
+Exit status: 0 passed, 1 failed."""
+import pathlib
+import sys
+import tempfile
+
+from browser import Page, chromium, served, wait
+
+WIDTH, HEIGHT = 679, 479  # the window's design size, in CSS pixels
+# Design points: buttons' and chips' centres.
+SPIN, BET, DONE, END = (72, 44), (72, 104), (180, 104), (72, 168)
+CHIP_ONE_DOLLAR = (300, 168)
+# After a one-dollar stake is spun: Money with the comments that may come with it.
+SPUN = {
+    "999": {"Sorry, try again! You didn't get anything."},
+    "1009": {"One seven! You got ten times your bid.", "You got a pair! You got ten times your bid!"},
+    "1099": {"A pair of sevens! You got a hundred times your bid!",
+             "Great! You got a three of a kind! You got a hundred times your bid!"},
+    "1999": {"You won the jackpot! Boy, are you lucky! You got a thousand times your bid!"},
+}
+# Keys as the DevTools protocol sends them: key, code, text, Windows key code.
+TAB, SPACE, DIGIT_0 = ("Tab", "Tab", None, 9), (" ", "Space", " ", 32), ("0", "Digit0", "0", 48)
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+# The page's accessible elements, which Qt mirrors from the window once its hidden "Enable
+# Screen Reader" button is pressed: buttons as <button>, labels as <div>, in shadow roots.
+ELEMENTS = """
+const found = {buttons: [], hidden: [], texts: {}, labels: [], enable: null};
+const walk = root => {
+  for (const e of root.querySelectorAll('*')) {
+    if (e.shadowRoot) walk(e.shadowRoot);
+    const name = (e.tagName === 'TEXTAREA' ? e.value : e.textContent || '').trim();
+    const description = e.getAttribute('aria-description');
+    const shown = !e.hidden && getComputedStyle(e).display !== 'none' &&
+                  e.getAttribute('aria-hidden') !== 'true';
+    if (e.tagName === 'BUTTON' && name === 'Enable Screen Reader') found.enable = e;
+    else if (e.tagName === 'BUTTON' && name) (shown ? found.buttons : found.hidden).push(name);
+    else if (['DIV', 'TEXTAREA'].includes(e.tagName) && !e.children.length && name) {
+      if (description) found.texts[description] = name;
+      else found.labels.push(name);
+    }
+  }
+};
+walk(document.getElementById('game'));
+return found;
+"""
+
+
+class Game(Page):
+    def elements(self):
+        return self.js(ELEMENTS)
+
+    def started(self):
+        box = self.game_box()
+        return box and self.js("return document.getElementById('status').textContent === ''")
+
+    def load(self, url):
+        self.open(url)
+        wait(60, "game on the page", self.started)
+        enable_screen_reader(self)
+
+    def texts(self):
+        return self.elements()["texts"]
+
+    def expect(self, what, **wanted):
+        """Waits until each accessible label (by description) reads as wanted."""
+        def holds():
+            texts = self.texts()
+            return all(texts.get(k) == v for k, v in wanted.items())
+        try:
+            wait(15, what, holds)
+        except AssertionError as error:
+            check(False, f"{error}: labels {self.texts()}, expected {wanted}")
+
+    def buttons(self):
+        return sorted(self.elements()["buttons"])
+
+
+def enable_screen_reader(game):
+    enable = wait(30, "Enable Screen Reader button", lambda: game.elements()["enable"])
+    game.js("arguments[0].click()", enable)
+    wait(30, "accessible labels", lambda: "Money" in game.texts())
+
+
+def whole_turn(game, press, label):
+    """Bet, the one-dollar chip, Done, Spin, each by the given press; the labels after each."""
+    game.expect(f"{label}: start", Money="1000", Stake="0", Message="Comments")
+    press("bet")
+    game.expect(f"{label}: chips shown", Money="1000", Stake="0")
+    check(wait(15, "chip buttons", lambda: "One Dollar" in game.buttons()),
+          f"{label}: no One Dollar button among {game.buttons()}")
+    press("chip")
+    game.expect(f"{label}: a dollar staked", Money="999", Stake="1")
+    press("done")
+    wait(15, f"{label}: Spin back", lambda: "Spin" in game.buttons())
+    press("spin")
+    game.expect(f"{label}: spun", Stake="0")
+    texts = game.texts()
+    check(texts.get("Message") in SPUN.get(texts.get("Money"), ()),
+          f"{label}: after the spin Money {texts.get('Money')!r} with {texts.get('Message')!r}")
+    return texts
+
+
+def cut_short(game, site, shots):
+    print("== a site whose quorvex.wasm is cut short", flush=True)
+    with tempfile.TemporaryDirectory() as copy:
+        for path in pathlib.Path(site).iterdir():
+            pathlib.Path(copy, path.name).symlink_to(path.resolve())
+        wasm = pathlib.Path(copy, "quorvex.wasm")
+        wasm.unlink()
+        wasm.write_bytes(pathlib.Path(site, "quorvex.wasm").read_bytes()[:100000])
+        with served(copy) as (url, _):
+            game.screen(1280, 900, 1)
+            game.open(url)
+            said = wait(60, "a word on the page", lambda: game.js(
+                "return document.getElementById('status').textContent !== 'Quorvex is loading.' "
+                "&& document.getElementById('status').textContent"))
+            check(said == "Quorvex could not start: this browser cannot run WebAssembly, or a "
+                  "file of the game is missing or damaged.", f"the page says {said!r}")
+            game.shot(shots / "cut-short.png")
+
+
+def main():
+    site, shots = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    shots.mkdir(parents=True, exist_ok=True)
+    driver = chromium()
+    game = Game(driver)
+    try:
+        cut_short(game, site, shots)
+        with served(site) as (url, server):
+            phone(game, url, shots)
+        with served(site) as (url, server):
+            play(game, url, shots, server)
+    except AssertionError as error:
+        check(False, str(error))
+        print("elements:", {k: v for k, v in game.elements().items() if k != "enable"})
+    finally:
+        driver.quit()
+    print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
+
+
+def play(game, url, shots, server):
+    print("== a turn by mouse on a desktop page, 1280 x 900", flush=True)
+    game.screen(1280, 900, 1)
+    game.load(url)
+    check(game.driver.title == "Quorvex!", f"page title {game.driver.title!r}")
+    box = game.game_box()
+    check(box[2:] == [WIDTH, HEIGHT], f"the window is {box[2]} x {box[3]} on a large page")
+    game.shot(shots / "desktop-start.png")
+    print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
+    points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
+    whole_turn(game, lambda step: game.mouse(*points[step]), "mouse")
+    game.shot(shots / "desktop-turn.png")
+    print("labels after a turn:", game.texts(), "buttons:", game.buttons(), flush=True)
+
+    print("== a right press names the chip in a message box; Return closes it", flush=True)
+    game.mouse(*BET)
+    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
+    game.js("window.menuPrevented = null; window.addEventListener('contextmenu', "
+            "event => { window.menuPrevented = event.defaultPrevented; })")
+    game.mouse(*CHIP_ONE_DOLLAR, button="right")
+    prevented = wait(15, "a context menu event", lambda: game.js(
+        "return window.menuPrevented === null ? null : [window.menuPrevented]"))
+    check(prevented == [True], "the browser's context menu is let through on a right press")
+    named = lambda: "One Dollar" in game.elements()["labels"]
+    check(wait(15, "message box naming One Dollar", named), "no box named the chip")
+    game.shot(shots / "desktop-box.png")
+    game.key("Enter", "Enter", "\r", 13)
+    wait(15, "message box closed by Return", lambda: not named())
+    game.mouse(*DONE)
+    wait(15, "Spin back", lambda: "Spin" in game.buttons())
+
+    print("== End, then the page's new game", flush=True)
+    game.mouse(*END)
+    wait(15, "the page's ending", lambda: game.js(
+        "return document.getElementById('status').textContent") == "The game has ended.")
+    check(game.game_box() is None, "the window stays on the page after End")
+    game.shot(shots / "desktop-ended.png")
+    game.js("document.getElementById('new-game').click()")
+    wait(60, "a new game", game.started)
+    enable_screen_reader(game)
+    game.expect("a new game", Money="1000", Stake="0", Message="Comments")
+
+    print("== a turn by keys", flush=True)
+    # The focus starts on Spin; the tab order is Spin, Bet, End, Done, Reset, of those shown.
+    # Done hidden gives the focus to Reset.
+    steps = {"bet": [TAB, SPACE], "chip": [DIGIT_0], "done": [TAB, TAB, SPACE],
+             "spin": [TAB, SPACE]}
+    whole_turn(game, lambda step: [game.key(*k) for k in steps[step]], "keys")
+
+    print("== again with the server stopped: the kept copy", flush=True)
+    wait(30, "the service worker in control",
+         lambda: game.js("return navigator.serviceWorker.controller !== null"))
+    server.terminate()
+    server.wait(10)
+    game.driver.refresh()
+    wait(60, "the game offline", game.started)
+    enable_screen_reader(game)
+    game.expect("offline start", Money="1000", Stake="0", Message="Comments")
+
+
+def phone(game, url, shots):
+    print("== a turn by taps on a phone, 390 x 844 at ratio 3", flush=True)
+    game.screen(390, 844, 3, mobile=True)
+    game.load(url)
+    x, y, width, height = game.game_box()
+    check(x >= 0 and y >= 0 and x + width <= 390 and y + height <= 844,
+          f"the window at {x}, {y}, {width} x {height} is cut off on a 390 x 844 page")
+    check(width == 390 and height == 275, f"the window is {width} x {height}, not 390 x 275")
+    check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
+                  "document.scrollingElement.scrollWidth <= innerWidth"), "the phone page scrolls")
+    game.shot(shots / "phone-start.png")
+    points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
+    whole_turn(game, lambda step: game.tap(*points[step]), "taps")
+    game.shot(shots / "phone-turn.png")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
