@@ -107,7 +107,7 @@ windows-if-possible:
 
 # The site in $(WEB_DIR)/site/: here on Debian 13, else in a fresh Debian 13 root.
 web:
-	@bash tools/on_debian13.sh $(SHARED) -- ./dev web-site WERROR=$(WERROR)
+	@bash tools/on_debian13.sh $(SHARED) -- ./dev web-site WERROR=$(WERROR) SHARED=$(SHARED)
 
 # Qt's CMake wants EMSDK at every configure and build: the prefix carries an emsdk-shaped folder.
 web-site: export EMSDK := $(QT_WEB_PREFIX)/emsdk
