@@ -66,9 +66,11 @@ sync_tree() {
     done
 }
 
-build_web() {
-  make -C "$src" --no-print-directory web-site WEB_DIR="$src/build-web" QT_WEB_PREFIX="$qt_web" \
-    SHARED="$root/../shared"
+build_web() { # with the unpacked Qt for WebAssembly, or one the scratch copy unpacks
+  local prefix=()
+  [[ -e $qt_web/bin/qt-cmake ]] && prefix=(QT_WEB_PREFIX="$qt_web")
+  make -C "$src" --no-print-directory web-site WEB_DIR="$src/build-web" SHARED="$root/../shared" \
+    "${prefix[@]}"
 }
 
 # build_and_test "tests...": 0 all pass, 1 a test failed, 2 the build failed.
