@@ -83,6 +83,24 @@ class Game(Page):
         except AssertionError as error:
             check(False, f"{error}: labels {self.texts()}, expected {wanted}")
 
+    def red_ink(self, left, top, width, height):
+        """Width and height of the red pixels in a part of the window's picture (design pixels,
+        on a page at ratio 1 and scale 1): closer to red than to the yellow or black around."""
+        return self.js("""
+            const [left, top, width, height] = arguments;
+            const canvas = document.getElementById('game').firstElementChild.shadowRoot
+                .querySelector('canvas');
+            const pixels = canvas.getContext('2d').getImageData(left, top, width, height).data;
+            let x0 = width, x1 = -1, y0 = height, y1 = -1;
+            for (let y = 0; y < height; ++y)
+              for (let x = 0; x < width; ++x) {
+                const i = 4 * (y * width + x);
+                if (pixels[i] > 127 && pixels[i + 1] < 128) {
+                  x0 = Math.min(x0, x); x1 = Math.max(x1, x); y0 = Math.min(y0, y); y1 = Math.max(y1, y);
+                }
+              }
+            return [x1 - x0 + 1, y1 - y0 + 1];""", left, top, width, height)
+
     def buttons(self):
         return sorted(self.elements()["buttons"])
 
@@ -152,6 +170,14 @@ def main():
 
 
 def play(game, url, shots, server):
+    print("== drawn at the device's pixels on a page at ratio 2", flush=True)
+    game.screen(1280, 900, 2)
+    game.load(url)
+    ink = game.red_ink(2 * 273, 2 * 49, 2 * 79, 2 * 79)
+    check(56 <= ink[0] <= 60 and 92 <= ink[1] <= 96,
+          f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 58 x 94")
+    game.shot(shots / "desktop-ratio2.png")
+
     print("== a turn by mouse on a desktop page, 1280 x 900", flush=True)
     game.screen(1280, 900, 1)
     game.load(url)
@@ -159,6 +185,10 @@ def play(game, url, shots, server):
     box = game.game_box()
     check(box[2:] == [WIDTH, HEIGHT], f"the window is {box[2]} x {box[3]} on a large page")
     game.shot(shots / "desktop-start.png")
+    # The reels' face, Liberation Sans Narrow Bold at 64 px, draws a 0 of 29 x 47 pixels; the
+    # face Qt falls back to without it (DejaVu Sans Bold) draws one far wider.
+    ink = game.red_ink(273, 49, 79, 79)
+    check(28 <= ink[0] <= 30 and 46 <= ink[1] <= 48, f"the first reel's 0 is {ink[0]} x {ink[1]}")
     print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
     points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
     whole_turn(game, lambda step: game.mouse(*points[step]), "mouse")
