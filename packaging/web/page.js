@@ -19,8 +19,6 @@
     game.style.width = `${Math.round(width * scale)}px`;
     game.style.height = `${Math.round(height * scale)}px`;
 
-    // The browser's own menu would cover the game's right press.
-    document.addEventListener('contextmenu', event => event.preventDefault(), true);
     // Qt gives the keyboard to the window it activates; the browser's own focusing on a press
     // would take it back from a message box that the press opened.
     game.addEventListener('mousedown', event => event.preventDefault());

@@ -174,8 +174,8 @@ def play(game, url, shots, server):
     game.screen(1280, 900, 2)
     game.load(url)
     ink = game.red_ink(2 * 273, 2 * 49, 2 * 79, 2 * 79)
-    check(56 <= ink[0] <= 60 and 92 <= ink[1] <= 96,
-          f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 58 x 94")
+    check(48 <= ink[0] <= 52 and 88 <= ink[1] <= 94,
+          f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 50 x 91")
     game.shot(shots / "desktop-ratio2.png")
 
     print("== a turn by mouse on a desktop page, 1280 x 900", flush=True)
@@ -185,10 +185,11 @@ def play(game, url, shots, server):
     box = game.game_box()
     check(box[2:] == [WIDTH, HEIGHT], f"the window is {box[2]} x {box[3]} on a large page")
     game.shot(shots / "desktop-start.png")
-    # The reels' face, Liberation Sans Narrow Bold at 64 px, draws a 0 of 29 x 47 pixels; the
-    # face Qt falls back to without it (DejaVu Sans Bold) draws one far wider.
+    # The reels' face, Liberation Sans Narrow Bold at 64 px, inks a 0 of 25 x 46 pixels; the
+    # face Qt falls back to without it (DejaVu Sans Bold) inks one far wider.
     ink = game.red_ink(273, 49, 79, 79)
-    check(28 <= ink[0] <= 30 and 46 <= ink[1] <= 48, f"the first reel's 0 is {ink[0]} x {ink[1]}")
+    check(24 <= ink[0] <= 26 and 45 <= ink[1] <= 47,
+          f"the first reel's 0 is {ink[0]} x {ink[1]}, not 25 x 46")
     print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
     points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
     whole_turn(game, lambda step: game.mouse(*points[step]), "mouse")
