@@ -151,11 +151,11 @@ private slots:
         // Qt hands accessibility events to tools only on a platform with a bridge; offscreen
         // has none, so the announcer's own signal is heard instead (a test on a real
         // accessibility bus hears the events).
-        connect(&window().announcer(), &quorvex::Announcer::announced, this,
+        connect(&game->announcer(), &quorvex::Announcer::announced, this,
                 [this](const QString& text) {
                     said << text;
                     QAccessibleInterface* notification =
-                        QAccessible::queryAccessibleInterface(&window().announcer());
+                        QAccessible::queryAccessibleInterface(&game->announcer());
                     notificationsRight &= notification &&
                                           notification->role() == QAccessible::Notification &&
                                           notification->text(QAccessible::Name) == text;
@@ -163,7 +163,7 @@ private slots:
         window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         // Told at the first focus, which may come while the game starts.
-        QTRY_COMPARE(window().announcer().text(), QString("Money 1000, stake 0."));
+        QTRY_COMPARE(game->announcer().text(), QString("Money 1000, stake 0."));
         said.clear();
         window().Bet.setFocus();
     }
