@@ -6,12 +6,10 @@
 set -uo pipefail
 game=$1
 here=$(dirname "$0")
-source "$here/../support/x_server.sh"
 source "$here/../support/script_test.sh"
+source "$here/../support/x_server.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb xdotool dbus-daemon dbus-send "$launcher"; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+skip_without Xvfb xdotool dbus-daemon dbus-send "$launcher"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi missing"; exit 77; }
 
 start_x_server "$work" || exit 1

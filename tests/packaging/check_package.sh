@@ -6,11 +6,8 @@
 set -uo pipefail
 build=$1
 [[ ${2:-} == sanitized ]] && { echo "SKIP: a sanitized build is not packaged"; exit 77; }
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/script_test.sh"
+skip_without cpack dpkg-deb dpkg-shlibdeps file lintian
 # Packed as a release packs it; dated by the last commit where there is one.
 SOURCE_DATE_EPOCH=$(bash "$(dirname "$0")/../../tools/source_date_epoch.sh" 2>/dev/null || date +%s)
 export SOURCE_DATE_EPOCH
@@ -19,8 +16,6 @@ bash "$(dirname "$0")/../../tools/make_deb.sh" "$build" "$work" >"$work/pack.log
 debs=("$work"/quorvex_1.0.0_*.deb)
 [[ -f ${debs[0]} ]] || { echo "FAIL: no quorvex_1.0.0_ARCH.deb"; ls "$work"; exit 1; }
 deb=${debs[0]}
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 lintian --fail-on error,warning --info --pedantic "$deb" >"$work/lintian.log" 2>&1 ||
   fail "lintian: $(cat "$work/lintian.log")"
@@ -56,5 +51,4 @@ for path in ./usr/games/quorvex ./usr/share/man/man6/quorvex.6.gz \
 done
 grep -q '^\./usr/bin/' <<<"$contents" && fail "something is installed in /usr/bin"
 
-if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
-[[ $failures -eq 0 ]]
+report
