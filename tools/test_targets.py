@@ -1,0 +1,60 @@
+#!/usr/bin/env python3
+"""The build targets a test runs, read from CTest's and CMake's own listings, never guessed
+from the test's name: each program a test's command names is matched to the target whose
+artifact it is, in the Linux build tree or the Windows one (CMake's file API, which the trees
+were configured to answer). A test that names no program, such as the package's check,
+needs the whole tree.
+
+Usage: ctest --show-only=json-v1 | test_targets.py BUILD WINDOWS_BUILD TEST...
+Prints one "build TARGET" or "windows TARGET" line per target needed."""
+import glob
+import json
+import os
+import sys
+
+
+def artifacts(tree):
+    """Each executable's real path in TREE, mapped to its target's name."""
+    reply = os.path.join(tree, ".cmake", "api", "v1", "reply")
+    indexes = sorted(glob.glob(os.path.join(reply, "index-*.json")))
+    if not indexes:
+        return {}
+    with open(indexes[-1]) as index:
+        objects = json.load(index)["objects"]
+    codemodel = next(o for o in objects if o["kind"] == "codemodel")
+    with open(os.path.join(reply, codemodel["jsonFile"])) as file:
+        model = json.load(file)
+    found = {}
+    for configuration in model["configurations"]:
+        for target in configuration["targets"]:
+            with open(os.path.join(reply, target["jsonFile"])) as file:
+                for artifact in json.load(file).get("artifacts", []):
+                    path = os.path.join(tree, artifact["path"])
+                    found[os.path.realpath(path)] = target["name"]
+    return found
+
+
+def main():
+    build, windows_build, wanted = sys.argv[1], sys.argv[2], set(sys.argv[3:])
+    trees = {"build": artifacts(build), "windows": artifacts(windows_build)}
+    tests = {test["name"]: test for test in json.load(sys.stdin)["tests"]}
+    missing = wanted - tests.keys()
+    if missing:
+        sys.exit("no such test: " + " ".join(sorted(missing)))
+    needed = set()
+    for name in sorted(wanted):
+        test = tests[name]
+        found = {(tree, targets[os.path.realpath(argument)])
+                 for argument in test.get("command", [])
+                 for tree, targets in trees.items()
+                 if os.path.realpath(argument) in targets}
+        if not found:
+            inside = [os.path.realpath(argument).startswith(os.path.realpath(windows_build) + os.sep)
+                      for argument in test.get("command", [])]
+            found = {("windows" if any(inside) else "build", "all")}
+        needed |= found
+    for tree, target in sorted(needed):
+        print(tree, target)
+
+
+main()
