@@ -6,9 +6,9 @@
 # left: no file, folder, shortcut or registry key (after the restart Windows would do, which
 # deletes the uninstaller's own copy in the temporary folder).
 # QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the installed game in play.
-# Usage: install_under_wine.sh PATH_TO_SETUP.exe
+# Usage: install_under_wine.sh PATH_TO_SETUP.exe VERSION (the build's)
 set -uo pipefail
-installer=$1
+installer=$1 version=$2
 support=$(dirname "$0")/../../support
 source "$support/script_test.sh"
 skip_without wine wineserver winepath Xvfb xdotool import convert python3
@@ -56,7 +56,7 @@ entry=$(wine reg query "$key" | tr -d '\r')
 echo "$entry"
 value() { sed -nE "s/^\s+$1\s+REG_\w+\s+//p" <<<"$entry"; }
 [[ $(value DisplayName) == 'Quorvex' ]] || fail "DisplayName '$(value DisplayName)'"
-[[ $(value DisplayVersion) == '1.0.0' ]] || fail "DisplayVersion '$(value DisplayVersion)'"
+[[ $(value DisplayVersion) == "$version" ]] || fail "DisplayVersion '$(value DisplayVersion)'"
 [[ $(value Publisher) == 'Quorvex developers' ]] || fail "Publisher '$(value Publisher)'"
 [[ $(value DisplayIcon) == "$folder\\quorvex.exe,0" ]] || fail "DisplayIcon '$(value DisplayIcon)'"
 [[ $(value InstallLocation) == "$folder" ]] || fail "InstallLocation '$(value InstallLocation)'"
