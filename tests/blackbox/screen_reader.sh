@@ -50,7 +50,7 @@ window_shown() { xdotool search --onlyvisible --name '^Quorvex!$'; }
 wait_for 30 "game window" window_shown || { cat "$work/game.log"; exit 1; }
 
 # screen_reader.py waits, with a time limit, for the window to appear on the accessibility bus.
-timeout 90 /usr/bin/python3 "$here/screen_reader.py"
+timeout -k 10 90 /usr/bin/python3 "$here/screen_reader.py"
 status=$?
 kill -0 "$game_pid" 2>/dev/null || { echo "FAIL: the game ended during the test"; status=1; }
 [[ $status -eq 0 ]] || head -c 3000 "$work/game.log"

@@ -13,7 +13,7 @@ source "$helpers"
 run_case() {
   local began
   began=$(date +%s%N)
-  said=$(timeout 20 bash -c "source '$helpers'; $1" 2>&1)
+  said=$(timeout -k 5 20 bash -c "source '$helpers'; $1" 2>&1)
   took=$((($(date +%s%N) - began) / 1000000))
 }
 

@@ -23,7 +23,11 @@ wine_session() {
   mkdir -p "$WINEPREFIX"
 }
 # wine_idle: waits, with a limit, until Wine's server of the prefix has ended.
-wine_idle() { timeout 60 wineserver -w 2>/dev/null || { echo "Wine's server of $WINEPREFIX runs on after 60s"; return 1; }; }
+wine_idle() {
+  timeout 60 wineserver -w 2>/dev/null && return 0
+  echo "Wine's server of $WINEPREFIX runs on after 60s"
+  return 1
+}
 # Called by script_test.sh's cleanup before it ends the processes the test started.
 before_cleanup() {
   [[ -n ${WINEPREFIX:-} ]] || return 0
