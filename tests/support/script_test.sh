@@ -16,19 +16,19 @@ skip_without() {
   done
 }
 
-# The microseconds since the epoch. EPOCHREALTIME is written with the locale's decimal
-# separator (a comma under de_DE.UTF-8), so everything but its digits goes.
-microseconds() { microseconds=${EPOCHREALTIME//[!0-9]/}; }
+# read_clock: sets microseconds, since the epoch. EPOCHREALTIME is written with the locale's
+# decimal separator (a comma under de_DE.UTF-8), so everything but its digits goes.
+read_clock() { microseconds=${EPOCHREALTIME//[!0-9]/}; }
 
 # polls SECONDS COMMAND...: runs COMMAND (its output discarded) until it succeeds, every 50 ms,
 # for at most SECONDS; fails when the time is up.
 polls() {
   local deadline
-  microseconds
+  read_clock
   deadline=$((microseconds + $1 * 1000000))
   shift
   until "$@" >/dev/null 2>&1; do
-    microseconds
+    read_clock
     ((microseconds <= deadline)) || return 1
     sleep 0.05 # the polling interval, not a guess at how long anything takes
   done
