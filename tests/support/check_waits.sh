@@ -19,7 +19,7 @@ run_case() {
 
 run_case 'wait_for 2 "the impossible" false; echo "$? $failures"'
 [[ $said == $'FAIL: no the impossible within 2s\n1 1' ]] || fail "a wait for what never holds said '$said'"
-((took >= 2000 && took < 5000)) || fail "a wait of 2s for what never holds took ${took}ms"
+((took >= 2000 && took < 10000)) || fail "a wait of 2s for what never holds took ${took}ms"
 
 run_case 'third() { ((++looks == 3)); }; wait_for 5 "a third look" third; echo "$? $failures $looks"'
 [[ $said == '0 0 3' ]] || fail "a wait for what holds at the third look said '$said'"
@@ -33,6 +33,6 @@ run_case 'bash -c "trap \"\" TERM; exec sleep 600" >/dev/null 2>&1 & pid=$!; ech
 deaf=${said%%$'\n'*}
 [[ $said =~ ^$deaf$'\nkilling what did not end within 1s of TERM: '$deaf$'\n0 ended'$ ]] ||
   fail "stopping a process deaf to TERM said '$said'"
-((took >= 1000 && took < 5000)) || fail "stopping a process deaf to TERM took ${took}ms"
+((took >= 1000 && took < 10000)) || fail "stopping a process deaf to TERM took ${took}ms"
 [[ $deaf =~ ^[0-9]+$ ]] && running "$deaf" && kill -KILL "$deaf"
 report
