@@ -45,13 +45,13 @@ Program::Program(const ProjectSettings& settings, rt::RandomSource& random,
                 if (terminate)
                     terminate(exitCode);
             }),
-      window_(messages_, random) {}
+      window_(messages_, random), announcer_(*new Announcer(window_)) {}
 
 std::optional<int> Program::start() {
     gate_.run([this] { window_.Form_Load(); });
     if (gate_.ended())
         return gate_.exitCode();
-    bindEvents(window_, gate_);
+    bindEvents(window_, announcer_, gate_);
     afterFirstFrame(window_, [this] { finishStartUp(); });
     window_.show();
     window_.Spin.setFocus(Qt::OtherFocusReason);

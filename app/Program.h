@@ -4,6 +4,7 @@
 #include "app/MessageBox.h"
 #include "app/Settings.h"
 #include "window/Quorvex.h"
+#include "window/access/Announcer.h"
 
 #include <optional>
 
@@ -22,6 +23,8 @@ public:
     std::optional<int> start();
 
     Quorvex& window() { return window_; }
+    /* what tells screen readers what the window shows */
+    Announcer& announcer() { return announcer_; }
     /* the icon and descriptions are given: the window's first frame has been painted */
     bool finished() const { return finished_; }
 
@@ -32,6 +35,7 @@ private:
     MessageBox messages_;
     EventGate gate_;
     Quorvex window_;
+    Announcer& announcer_; // the window owns it
     bool finished_ = false;
 };
 

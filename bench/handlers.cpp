@@ -106,10 +106,9 @@ int main(int argc, char* argv[]) {
                                         [&] { w.Spin_Click(); }));
     report("info:Bet_Click_alone", measure(iterations, inPlayMode, [&] { w.Bet_Click(); }));
     inPlayMode();
-    report("info:one_button_repaint", measure(
-                                          iterations, [] {}, [&] { w.Spin.repaint(); }));
-    report("info:whole_window_repaint", measure(
-                                            iterations, [] {}, [&] { w.repaint(); }));
+    const auto unprepared = [] {};
+    report("info:one_button_repaint", measure(iterations, unprepared, [&] { w.Spin.repaint(); }));
+    report("info:whole_window_repaint", measure(iterations, unprepared, [&] { w.repaint(); }));
     std::printf("chip_renders %d\n", w.chipPicture().renderCount());
     return ended ? 1 : 0;
 }

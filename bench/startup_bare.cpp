@@ -1,49 +1,56 @@
 // A bare window with the same eleven controls at the same places: plain Qt widgets,
 // no picture, no colours, no game. The yardstick for the game's start-up.
-// With the argument "fonts" its controls also carry the game's typefaces and sizes.
+// Its places and captions are the window's design (window/Design.h, header only: the game's
+// code is not linked). With the argument "fonts" its controls also carry the game's typefaces
+// and sizes.
 #include "FirstPaint.h"
+#include "window/Design.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-#include <array>
+namespace {
+
+namespace design = quorvex::design;
+
+// The face the game draws a designed family in on Debian (window/Typefaces.cpp), asked for by
+// its own name as the game asks for it.
+const char* debianFace(const char* designed) {
+    const QByteArray family(designed);
+    if (family == "Times New Roman")
+        return "Liberation Serif";
+    if (family == "News Gothic MT")
+        return "Liberation Sans Narrow";
+    return "Liberation Sans";
+}
+
+// A control at its designed place, in the designed face and size if withFonts.
+void place(QWidget& control, const quorvex::TwipRect& twips, const design::FontDesign* face,
+           bool withFonts) {
+    control.setGeometry(quorvex::toPixels(twips));
+    if (withFonts && face) {
+        QFont font(debianFace(face->family));
+        font.setPixelSize(face->pixelSize);
+        control.setFont(font);
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const bool withFonts = argc > 1 && QByteArray(argv[1]) == "fonts";
     QWidget window;
-    window.setFixedSize(679, 479);
-    struct Box {
-        const char* caption;
-        QRect place;
-        bool button;
-        const char* family;
-        int pixels;
-    };
-    const std::array<Box, 11> boxes{{
-        {"Reset", {120, 16, 121, 57}, true, "Liberation Serif", 29},
-        {"Done", {120, 72, 121, 65}, true, "Liberation Serif", 29},
-        {"End", {24, 136, 97, 65}, true, "Liberation Serif", 29},
-        {"Bet", {24, 72, 97, 65}, true, "Liberation Serif", 29},
-        {"Spin", {24, 16, 97, 57}, true, "Liberation Serif", 29},
-        {"", {240, 144, 121, 49}, false, nullptr, 0},
-        {"0", {304, 376, 273, 41}, false, "Liberation Sans", 32},
-        {"0", {272, 48, 81, 81}, false, "Liberation Sans Narrow", 64},
-        {"Comments", {24, 416, 297, 81}, false, "Liberation Sans", 18},
-        {"Money", {24, 336, 105, 41}, false, "Liberation Sans", 29},
-        {"1000", {24, 376, 281, 41}, false, "Liberation Sans", 32},
-    }};
-    for (const Box& box : boxes) {
-        QWidget* control = box.button ? static_cast<QWidget*>(new QPushButton(box.caption, &window))
-                                      : new QLabel(box.caption, &window);
-        control->setGeometry(box.place);
-        if (withFonts && box.family) {
-            QFont font(box.family);
-            font.setPixelSize(box.pixels);
-            control->setFont(font);
-        }
-    }
+    window.setFixedSize(quorvex::toPixels(design::clientWidth),
+                        quorvex::toPixels(design::clientHeight));
+    // Created in the game's order: the buttons, the first chip, the labels with the first reel.
+    for (const auto& button : design::buttons)
+        place(*new QPushButton(button.caption, &window), button.place, &design::buttonFont,
+              withFonts);
+    place(*new QLabel(&window), design::chipPlace, nullptr, withFonts);
+    for (const auto& label : design::labels)
+        place(*new QLabel(label.caption, &window), label.place, &label.font, withFonts);
     const FirstPaint probe(window);
     window.show();
     return QApplication::exec();

@@ -36,21 +36,15 @@ mapfile -t mutants < <(read_faults)
 [[ ${#mutants[@]} -gt 0 ]] || { echo "no faults read from tests/MUTANTS.md"; exit 1; }
 
 field() { cut -d'|' -f"$2" <<<"$1"; }
-target_of() { # a test's executable target, in the Windows build for windows_*
-  case $1 in
-  blackbox_real_game | blackbox_screen_reader) echo quorvex ;;
-  tst_layout_two_screens) echo tst_layout ;;
-  web_site) ;; # played from the web build (build_web)
-  windows_tst_*) sed -E 's/^windows_//; s/_(scale2|gdi)$//' <<<"$1" ;;
-  *) echo "${1%_scale2}" ;;
-  esac
-}
 
-build_windows() { # targets...; configured as the Makefile configures a Windows build
+# The trees answer CMake's file API, from which tools/test_targets.py reads each test's targets.
+ask_codemodel() { mkdir -p "$1/.cmake/api/v1/query" && touch "$1/.cmake/api/v1/query/codemodel-v2"; }
+configure_windows() { # as the Makefile configures a Windows build
+  ask_codemodel "$windows_build"
   make -C "$src" --no-print-directory "$windows_build/build.ninja" WINDOWS_DIR="$windows_build" \
     QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright" ||
     return 1
-  cmake --build "$windows_build" -j2 --target "$@"
+  [[ -d $windows_build/.cmake/api/v1/reply ]] || cmake "$windows_build"
 }
 
 # The working tree as it is, committed or not; a file is copied only when it differs, so the
@@ -75,20 +69,26 @@ build_web() { # with the unpacked Qt for WebAssembly, or one the scratch copy un
 
 # build_and_test "tests...": 0 all pass, 1 a test failed, 2 the build failed.
 build_and_test() {
-  local targets=() windows_targets=() web=0 regex
-  for test in $1; do
-    case $test in
-    windows_*) windows_targets+=("$(target_of "$test")") ;;
-    web_*) web=1 ;;
-    *) targets+=("$(target_of "$test")") ;;
-    esac
-  done
+  local targets=() windows_targets=() needed tree target regex web=0
+  [[ " $1 " == *" web_"* ]] && web=1
   : >"$scratch/build.log"
+  if [[ " $1 " == *" windows_"* ]]; then
+    configure_windows >>"$scratch/build.log" 2>&1 || return 2
+  fi
+  # shellcheck disable=SC2086 # one word per test
+  needed=$(python3 "$root/tools/test_targets.py" "$build" "$windows_build" $1 2>>"$scratch/build.log") ||
+    return 2
+  while read -r tree target; do
+    case $tree in
+    build) targets+=("$target") ;;
+    windows) windows_targets+=("$target") ;;
+    esac
+  done <<<"$needed"
   if ((${#targets[@]})); then
     cmake --build "$build" -j2 --target "${targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
   fi
   if ((${#windows_targets[@]})); then
-    build_windows "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
+    cmake --build "$windows_build" -j2 --target "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
   fi
   if ((web)); then
     build_web >>"$scratch/build.log" 2>&1 || return 2
@@ -105,6 +105,7 @@ failed_tests() { # the tests the last run reported as failed
 selected() { [[ -z ${QUORVEX_MUTANTS:-} || ,$QUORVEX_MUTANTS, == *,$1,* ]]; }
 
 sync_tree
+ask_codemodel "$build"
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUORVEX_WINDOWS_BUILD="$windows_build" >"$scratch/configure.log" 2>&1 ||
   { echo "configure failed: $scratch/configure.log"; exit 1; }

@@ -70,8 +70,7 @@ Quorvex::Quorvex(rt::Messages& messages, rt::RandomSource& random)
       Spin(makeButton(*this, design::buttons[4])),
       Dollar(makeFirstChip(*this, chipPicture_), copyChip), Amt(makeLabel(*this, "Amt")),
       Digit(makeLabel(*this, "Digit"), copyLabel), Comment(makeLabel(*this, "Comment")),
-      MoneyLabel(makeLabel(*this, "MoneyLabel")), Money(makeLabel(*this, "Money")),
-      announcer_(*new Announcer(*this)) {
+      MoneyLabel(makeLabel(*this, "MoneyLabel")), Money(makeLabel(*this, "Money")) {
     setWindowTitle(design::windowTitle);
     setFixedSize(toPixels(design::clientWidth), toPixels(design::clientHeight));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -9,7 +9,6 @@
 #include "window/ChipImage.h"
 #include "window/ChipPicture.h"
 #include "window/ControlArray.h"
-#include "window/access/Announcer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -71,15 +70,12 @@ public:
     QLabel& Money;
 
     const ChipPicture& chipPicture() const { return chipPicture_; }
-    Announcer& announcer() const { return announcer_; }
 
 protected:
     // The chip keys, which the focused button leaves to its window.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Announcer& announcer_;
-
     QLabel& label(Label which) const;
     void showChips(bool shown);
     void setTabOrder();

@@ -6,11 +6,11 @@
 # Usage: play_real_game.sh PATH_TO_QUORVEX
 set -uo pipefail
 game=$1
-source "$(dirname "$0")/../support/x_server.sh"
-source "$(dirname "$0")/../support/script_test.sh"
-for tool in Xvfb xdotool xprop import convert; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+here=$(dirname "$0")
+source "$here/../support/script_test.sh"
+source "$here/../support/x_server.sh"
+source "$here/../support/play_by_pixels.sh"
+skip_without Xvfb xdotool xprop import convert
 finish() {
   report
   exit
@@ -47,54 +47,10 @@ icon_set() {
 }
 wait_for 10 "window icon at seven sizes" icon_set || echo "  the window's icon sizes: '$icon_sizes'"
 
-shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
-colour() { convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-# crop SHOT GEOMETRY: a checksum of that part of the shot.
-crop() { convert "$work/$1.png" -crop "$2" +repage -format '%#' info:; }
-# Polled conditions, each on a fresh shot.
-shows() { # x y r,g,b
-  shot now && [[ $(colour now "$1" "$2") == "$3" ]]
-}
-all_show() { # x y r,g,b [x y r,g,b]...
-  shot now || return 1
-  while (($#)); do
-    [[ $(colour now "$1" "$2") == "$3" ]] || return 1
-    shift 3
-  done
-}
-part_is() { shot now && [[ $(crop now "$1") == "$2" ]]; }
-part_is_not() { shot now && [[ $(crop now "$1") != "$2" ]]; }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+wait_for 20 "first picture" all_show $background_at $blue $reel0_at $yellow $chip0_at $blue || finish
+play_staked_spins
 
-# Places in the 679 x 479 window: button and chip centres, and the parts that change.
-reels=241x81+272+48
-stake=273x41+304+376
-blue=0,0,255 yellow=255,255,0 chip_green=0,128,0
-
-wait_for 20 "first picture" all_show 255 20 $blue 274 125 $yellow 300 168 $blue || finish
-shot start
-start_reels=$(crop start $reels)
-zero_stake=$(crop start $stake)
-
-changed=0
-for attempt in 1 2 3; do # three zeros again has odds of one in a thousand
-  click 72 104 # Bet
-  wait_for 10 "chips in betting mode (attempt $attempt)" \
-    all_show 244 168 $chip_green 484 312 $chip_green || break
-  click 300 168 # chip 0, one dollar
-  wait_for 10 "stake of one dollar (attempt $attempt)" part_is_not $stake "$zero_stake" || break
-  click 180 104 # Done
-  wait_for 10 "chips hidden again (attempt $attempt)" shows 300 168 $blue || break
-  click 72 44 # Spin: the stake goes back to 0 when the reels have been drawn
-  wait_for 10 "spin (attempt $attempt)" part_is $stake "$zero_stake" || break
-  if [[ $(crop now $reels) != "$start_reels" ]]; then
-    changed=1
-    break
-  fi
-done
-[[ $failures -eq 0 && $changed -eq 0 ]] && fail "no reel changed in three spins"
-
-click 72 168 # End
+click $end_at
 game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
 if wait_for 10 "end of the program after End" game_ended; then
   wait "$game_pid"

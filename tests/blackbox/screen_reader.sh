@@ -6,12 +6,10 @@
 set -uo pipefail
 game=$1
 here=$(dirname "$0")
-source "$here/../support/x_server.sh"
 source "$here/../support/script_test.sh"
+source "$here/../support/x_server.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb xdotool dbus-daemon dbus-send "$launcher"; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+skip_without Xvfb xdotool dbus-daemon dbus-send "$launcher"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi missing"; exit 77; }
 
 start_x_server "$work" || exit 1
@@ -52,7 +50,7 @@ window_shown() { xdotool search --onlyvisible --name '^Quorvex!$'; }
 wait_for 30 "game window" window_shown || { cat "$work/game.log"; exit 1; }
 
 # screen_reader.py waits, with a time limit, for the window to appear on the accessibility bus.
-timeout 90 /usr/bin/python3 "$here/screen_reader.py"
+timeout -k 10 90 /usr/bin/python3 "$here/screen_reader.py"
 status=$?
 kill -0 "$game_pid" 2>/dev/null || { echo "FAIL: the game ended during the test"; status=1; }
 [[ $status -eq 0 ]] || head -c 3000 "$work/game.log"

@@ -5,18 +5,13 @@
 # Usage: check_install.sh BUILD_DIR
 set -uo pipefail
 build=$1
-for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
-[[ -x /usr/libexec/appstreamcli-compose ]] || { echo "SKIP: appstream-compose missing"; exit 77; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/script_test.sh"
+skip_without desktop-file-validate appstreamcli /usr/libexec/appstreamcli-compose
 root=$work/root
 cmake --install "$build" --prefix "$root/usr" >/dev/null || { echo "install failed"; exit 1; }
 share=$root/usr/share
 id=org.example.quorvex
-failures=0
-check() { "$@" || { echo "FAIL: $*"; failures=$((failures + 1)); }; }
+check() { "$@" || fail "$*"; }
 
 check test -x "$root/usr/games/quorvex"
 check test -s "$share/man/man6/quorvex.6.gz"
@@ -42,17 +37,16 @@ check grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metai
 check grep -q '<content_attribute id="money-gambling">moderate</content_attribute>' "$metainfo"
 
 validation=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)
-[[ $? -eq 0 ]] || { echo "FAIL: appstreamcli validate --pedantic"; failures=$((failures + 1)); }
+[[ $? -eq 0 ]] || fail "appstreamcli validate --pedantic"
 echo "$validation"
 
 out=$work/catalogue
 appstreamcli compose --no-net --origin=quorvex --result-root="$out" --data-dir="$out/data" \
   --icons-dir="$out/icons" --hints-dir="$out/hints" "$root" >"$work/compose.log" 2>&1 ||
-  { echo "FAIL: appstreamcli compose"; cat "$work/compose.log"; failures=$((failures + 1)); }
+  { fail "appstreamcli compose"; cat "$work/compose.log"; }
 catalogue=$(zcat "$out/data/quorvex.xml.gz" 2>/dev/null)
 check grep -q "<id>$id</id>" <<<"$catalogue"
 check grep -q '<icon type="cached" width="64" height="64">' <<<"$catalogue"
 check test -s "$out/icons/64x64/$id.png"
 
-if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
-[[ $failures -eq 0 ]]
+report

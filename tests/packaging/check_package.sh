@@ -2,25 +2,21 @@
 # Builds the Debian package from a finished build as a release does (tools/make_deb.sh), runs
 # lintian on it and checks what the package declares: where the game lands and every run-time
 # need in Depends.
-# Usage: check_package.sh BUILD_DIR [sanitized]
+# Usage: check_package.sh BUILD_DIR VERSION DEPENDS [sanitized]
+#   VERSION and DEPENDS are the build's: its version and what it declares beyond the libraries.
 set -uo pipefail
-build=$1
-[[ ${2:-} == sanitized ]] && { echo "SKIP: a sanitized build is not packaged"; exit 77; }
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+build=$1 version=$2 declared=$3
+[[ ${4:-} == sanitized ]] && { echo "SKIP: a sanitized build is not packaged"; exit 77; }
+source "$(dirname "$0")/../support/script_test.sh"
+skip_without cpack dpkg-deb dpkg-shlibdeps file lintian fc-list
 # Packed as a release packs it; dated by the last commit where there is one.
 SOURCE_DATE_EPOCH=$(bash "$(dirname "$0")/../../tools/source_date_epoch.sh" 2>/dev/null || date +%s)
 export SOURCE_DATE_EPOCH
 bash "$(dirname "$0")/../../tools/make_deb.sh" "$build" "$work" >"$work/pack.log" 2>&1 ||
   { echo "FAIL: packing"; cat "$work/pack.log"; exit 1; }
-debs=("$work"/quorvex_1.0.0_*.deb)
-[[ -f ${debs[0]} ]] || { echo "FAIL: no quorvex_1.0.0_ARCH.deb"; ls "$work"; exit 1; }
+debs=("$work"/quorvex_"$version"_*.deb)
+[[ -f ${debs[0]} ]] || { echo "FAIL: no quorvex_${version}_ARCH.deb"; ls "$work"; exit 1; }
 deb=${debs[0]}
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 lintian --fail-on error,warning --info --pedantic "$deb" >"$work/lintian.log" 2>&1 ||
   fail "lintian: $(cat "$work/lintian.log")"
@@ -31,9 +27,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Section) == games ]] || fail "section $(field Section)"
 depends=$(field Depends)
 echo "Depends: $depends"
-# The typefaces no tool can see, and for each library the loader needs, the package that holds
-# it here, by whatever name this release gives it (libqt6core6 or libqt6core6t64).
-needs=("fonts-liberation" "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
+# What the build declares (the typefaces no tool can see), and for each library the loader
+# needs, the package that holds it here, by whatever name this release gives it (libqt6core6
+# or libqt6core6t64).
+needs=()
+while read -r need; do [[ -z $need ]] || needs+=("$need"); done < <(tr ',' '\n' <<<"$declared")
 dpkg-deb -x "$deb" "$work/unpacked"
 for library in $(readelf -d "$work/unpacked/usr/games/quorvex" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
   path=$(ldconfig -p | awk -v name="$library" '$1 == name { print $NF; exit }')
@@ -45,6 +43,15 @@ for need in "${needs[@]}"; do
   [[ ", $depends," == *", $need "* || ", $depends," == *", $need,"* ]] || fail "Depends lacks $need"
 done
 echo "Needs found in Depends: ${needs[*]}"
+# The faces the game draws in on Debian (window/Typefaces.cpp): here, a package that holds one
+# of each face's files is among the Depends' alternatives.
+for face in "Liberation Serif" "Liberation Sans" "Liberation Sans Narrow"; do
+  owners=$(fc-list -f '%{file}\n' ":family=$face" | xargs -r realpath |
+    xargs -r dpkg -S 2>/dev/null | cut -d: -f1 | LC_ALL=C sort -u)
+  held=0
+  for owner in $owners; do [[ ", $depends," =~ [\ ,|]$owner[\ ,] ]] && held=1; done
+  ((held)) || fail "no package of Depends holds $face (here in: $(echo $owners))"
+done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/quorvex ./usr/share/man/man6/quorvex.6.gz \
@@ -56,5 +63,4 @@ for path in ./usr/games/quorvex ./usr/share/man/man6/quorvex.6.gz \
 done
 grep -q '^\./usr/bin/' <<<"$contents" && fail "something is installed in /usr/bin"
 
-if [[ $failures -eq 0 ]]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
-[[ $failures -eq 0 ]]
+report

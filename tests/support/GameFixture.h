@@ -51,6 +51,7 @@ struct Game {
     }
 
     quorvex::Quorvex& window() { return program->window(); }
+    quorvex::Announcer& announcer() { return program->announcer(); }
 
     ScriptedRandom random;
     QList<int> exitCodes;

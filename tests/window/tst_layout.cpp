@@ -1,5 +1,6 @@
 #include "app/runtime/RunError.h"
 #include "support/GameFixture.h"
+#include "window/Design.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -12,8 +13,12 @@
 #include <cmath>
 
 using quorvex::Quorvex;
+using quorvex::design::contrastRatio;
 
 namespace {
+
+// The window's client area, in pixels at scale 1.
+const QSize clientArea(679, 479);
 
 QWidget* control(Quorvex& window, const QString& name) {
     const auto open = name.indexOf('(');
@@ -48,23 +53,11 @@ int countNear(const QImage& image, const QRect& box, qreal scale, const QColor& 
     return count;
 }
 
-// The relative-luminance contrast of WCAG 2, worked out here from its definition.
-double contrastRatio(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The painted colour inside a box, within its border, farthest in contrast from its background:
 // the core of the glyphs.
 QColor textColour(const QImage& image, const QRect& box, qreal scale, const QColor& background) {
     QColor best = background;
-    const QRect inside = box.adjusted(3, 3, -3, -3) & QRect(0, 0, 679, 479);
+    const QRect inside = box.adjusted(3, 3, -3, -3) & QRect(QPoint(), clientArea);
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const QColor seen = pixel(image, x, y, scale);
@@ -186,7 +179,7 @@ private slots:
     void windowFrame() {
         Quorvex& window = game->window();
         QCOMPARE(window.windowTitle(), QString("Quorvex!"));
-        QCOMPARE(window.size(), QSize(679, 479));
+        QCOMPARE(window.size(), clientArea);
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(window.Digit.count(), std::int16_t{3});
@@ -236,6 +229,8 @@ private slots:
             caption(scheme, "Comment", {300, 470}, green, black, 15.30);
             caption(scheme, "Digit(0)", {274, 125}, {255, 255, 0}, {255, 0, 0}, 3.72); // fixed
         }
+        // The buttons keep the desktop's colours: white on black is the greatest contrast, 21:1.
+        caption("high contrast", "Bet", {35, 125}, black, {255, 255, 255}, 21.0);
         // Dark grey text is legible on both: it stays.
         caption("dark grey text", "MoneyLabel", {125, 370}, green, adwaitaText, 9.22);
         caption("dark grey text", "Money", {290, 410}, orange, adwaitaText, 5.02);
@@ -332,7 +327,7 @@ private slots:
 
     void scaledGrabKeepsProportions() {
         const QPixmap grab = game->window().grab();
-        QCOMPARE(grab.size(), QSize(679, 479) * scale);
+        QCOMPARE(grab.size(), clientArea * scale);
         const qreal expected = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                                    ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                                    : 1.0;
@@ -357,7 +352,7 @@ private slots:
         const QFontMetrics metrics(window.Comment.font(), &window.Comment);
         const QRect needed = metrics.boundingRect(QRect(0, 0, window.Comment.width() - 4, 1000),
                                                   Qt::TextWordWrap, jackpot);
-        QVERIFY(needed.height() <= 479 - window.Comment.y());
+        QVERIFY(needed.height() <= clientArea.height() - window.Comment.y());
     }
 
     void tabOrder() {

@@ -12,36 +12,33 @@ class TypefacesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whatever face a request resolves to, it is one of the design's and draws at the asked
-    // size and weight (a bitmap face of a few sizes would not).
+    // Each request resolves to the face written here and draws at the asked size and weight
+    // (a bitmap face of a few sizes would not). Every run of this suite meets Debian's faces:
+    // natively, and under Wine, whose own Tahoma and MS Sans Serif do not reach Qt's font list
+    // and whose stock fonts have no face for the reels but the one the Windows build carries.
     void designedFaceOrItsStandIn_data() {
         QTest::addColumn<QString>("designed");
         QTest::addColumn<int>("pixels");
         QTest::addColumn<bool>("bold");
-        QTest::addColumn<QStringList>("standIns");
-        QTest::newRow("buttons") << "Times New Roman" << 29 << true
-                                 << QStringList{"Liberation Serif"};
-        QTest::newRow("amounts") << "MS Sans Serif" << 32 << false
-                                 << QStringList{"Microsoft Sans Serif", "Liberation Sans"};
-        QTest::newRow("comment") << "MS Sans Serif" << 18 << false
-                                 << QStringList{"Microsoft Sans Serif", "Liberation Sans"};
-        QTest::newRow("heading") << "Tahoma" << 29 << true << QStringList{"Liberation Sans"};
-        QTest::newRow("reels") << "News Gothic MT" << 64 << true
-                               << QStringList{"Liberation Sans Narrow"};
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("buttons") << "Times New Roman" << 29 << true << "Liberation Serif";
+        QTest::newRow("amounts") << "MS Sans Serif" << 32 << false << "Liberation Sans";
+        QTest::newRow("comment") << "MS Sans Serif" << 18 << false << "Liberation Sans";
+        QTest::newRow("heading") << "Tahoma" << 29 << true << "Liberation Sans";
+        QTest::newRow("reels") << "News Gothic MT" << 64 << true << "Liberation Sans Narrow";
     }
 
     void designedFaceOrItsStandIn() {
         QFETCH(QString, designed);
         QFETCH(int, pixels);
         QFETCH(bool, bold);
-        QFETCH(QStringList, standIns);
+        QFETCH(QString, expected);
         QFont font(quorvex::typefaceFor(designed));
         font.setPixelSize(pixels);
         font.setBold(bold);
         const QFontInfo resolved(font);
         qInfo().noquote() << designed << pixels << "px resolved to" << resolved.family();
-        const QStringList faces = QStringList{designed} + standIns;
-        QVERIFY2(faces.contains(resolved.family()), qPrintable(resolved.family()));
+        QCOMPARE(resolved.family(), expected);
         QCOMPARE(resolved.pixelSize(), pixels);
         QCOMPARE(resolved.bold(), bold);
     }

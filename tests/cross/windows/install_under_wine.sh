@@ -6,33 +6,37 @@
 # left: no file, folder, shortcut or registry key (after the restart Windows would do, which
 # deletes the uninstaller's own copy in the temporary folder).
 # QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the installed game in play.
-# Usage: install_under_wine.sh PATH_TO_SETUP.exe
+# Usage: install_under_wine.sh PATH_TO_SETUP.exe VERSION (the build's)
 set -uo pipefail
-installer=$1
+installer=$1 version=$2
+support=$(dirname "$0")/../../support
+source "$support/script_test.sh"
+skip_without wine wineserver winepath Xvfb xdotool import convert python3
 [[ -f $installer ]] || { echo "SKIP: $installer not built (make windows)"; exit 77; }
-for tool in python3 winepath; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+source "$support/x_server.sh"
+source "$support/wine_session.sh"
+source "$support/play_by_pixels.sh"
 here=$(dirname "$0")
-source "$here/wine_session.sh"
 source "$here/play_game.sh"
-start_display
+wine_session "$work/prefix" own stock-fonts
+start_x_server "$work" || exit 1
 
 folder='C:\Program Files\Quorvex'
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.quorvex'
 shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Quorvex.lnk
-# Every file and registry key of the prefix, registry times left out, and the keys Wine's own
-# crash handler writes when one of Wine's programs fails (seen once, in a full test run on a
-# loaded machine): they are Wine's, never the installer's.
-prefix_contents() {
-  wineserver -w
+# record_prefix FILE: every file and registry key of the prefix, once Wine's server has
+# written them, registry times left out, and the keys Wine's own crash handler writes when one
+# of Wine's programs fails (seen once, in a full test run on a loaded machine): they are
+# Wine's, never the installer's.
+record_prefix() {
+  wine_idle || fail "Wine's server of the prefix did not end"
   (cd "$WINEPREFIX" && find drive_c && sed -n 's/^\(\[.*\]\).*/\1/p' ./*.reg) |
-    grep -vxF -e '[Console]' -e '[Software\\Wine\\WineDbg]' | LC_ALL=C sort
+    grep -vxF -e '[Console]' -e '[Software\\Wine\\WineDbg]' | LC_ALL=C sort >"$1"
 }
 # The installer and uninstaller run straight under wine: started from cmd, as the game is
-# (wine_status.sh), the silent installer never ends under Wine 8.
+# (wine_session.sh), the silent installer never ends under Wine 8.
 wine wineboot --init >/dev/null 2>&1 || { echo "Wine could not make a prefix"; exit 1; }
-prefix_contents >"$work/before.txt"
+record_prefix "$work/before.txt"
 
 wine "$installer" /S || fail "the installer ended with status $?"
 installed=$(winepath -u "$folder")
@@ -52,7 +56,7 @@ entry=$(wine reg query "$key" | tr -d '\r')
 echo "$entry"
 value() { sed -nE "s/^\s+$1\s+REG_\w+\s+//p" <<<"$entry"; }
 [[ $(value DisplayName) == 'Quorvex' ]] || fail "DisplayName '$(value DisplayName)'"
-[[ $(value DisplayVersion) == '1.0.0' ]] || fail "DisplayVersion '$(value DisplayVersion)'"
+[[ $(value DisplayVersion) == "$version" ]] || fail "DisplayVersion '$(value DisplayVersion)'"
 [[ $(value Publisher) == 'Quorvex developers' ]] || fail "Publisher '$(value Publisher)'"
 [[ $(value DisplayIcon) == "$folder\\quorvex.exe,0" ]] || fail "DisplayIcon '$(value DisplayIcon)'"
 [[ $(value InstallLocation) == "$folder" ]] || fail "InstallLocation '$(value InstallLocation)'"
@@ -79,10 +83,10 @@ wine "${uninstaller#\"}" /S || fail "the uninstaller ended with status $?"
 # The uninstaller runs on from a copy of itself in the temporary folder.
 wait_for 60 "removal of $folder" test ! -e "$installed"
 wait_for 60 "removal of the shortcut" test ! -e "$shortcut"
-wineserver -w
+wine_idle || fail "Wine's server of the prefix did not end after the uninstaller"
 wine reg query "$key" >/dev/null 2>&1 && fail "the entry $key is still there"
 wine wineboot --restart >/dev/null 2>&1
-prefix_contents >"$work/after.txt"
+record_prefix "$work/after.txt"
 left=$(LC_ALL=C comm -13 "$work/before.txt" "$work/after.txt")
 [[ -z $left ]] || fail "left behind: $left"
 report

@@ -5,10 +5,15 @@
 # Usage: play_under_wine.sh PATH_TO_quorvex.exe
 set -uo pipefail
 game=$1
+support=$(dirname "$0")/../../support
+source "$support/script_test.sh"
+skip_without wine wineserver Xvfb xdotool import convert
 [[ -f $game ]] || { echo "SKIP: $game not built (make windows)"; exit 77; }
-here=$(dirname "$0")
-source "$here/wine_session.sh"
-source "$here/play_game.sh"
-start_display
+source "$support/x_server.sh"
+source "$support/wine_session.sh"
+source "$support/play_by_pixels.sh"
+source "$(dirname "$0")/play_game.sh"
+wine_session "$work/prefix" own stock-fonts
+start_x_server "$work" || exit 1
 play_game "$game"
 report

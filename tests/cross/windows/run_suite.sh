@@ -10,24 +10,21 @@
 #   stock Windows and the game's own; Wine keeps a list of fonts in its prefix, so such a
 #   suite has a prefix of its own.
 # - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
-#   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits
-#   for the server to end by itself once the last program in the prefix has ended.
+#   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits,
+#   a minute at most, for the server to end by itself once the last program in it has ended.
 # - On the Windows platform the suite's windows are real ones, which Wine shows on an X server
 #   of the suite's own.
 # Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
 set -uo pipefail
 suite=$1
 shift
-here=$(dirname "$0")
-source "$here/wine_status.sh"
-source "$here/../../support/script_test.sh"
-source "$here/../../support/x_server.sh"
-tools=(wine wineserver fc-list)
-[[ ${QT_QPA_PLATFORM:-} == windows ]] && tools+=(Xvfb)
-for tool in "${tools[@]}"; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
-done
+support=$(dirname "$0")/../../support
+source "$support/script_test.sh"
+skip_without wine wineserver fc-list
+[[ ${QT_QPA_PLATFORM:-} == windows ]] && skip_without Xvfb
 [[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
+source "$support/x_server.sh"
+source "$support/wine_session.sh"
 suite=$(realpath "$suite")
 build=$(dirname "$suite")
 
@@ -45,16 +42,12 @@ while IFS='=' read -r variable value; do
   export "WINE$variable=$value"
 done < <(env | grep '^QT_')
 
-export WINEPREFIX=$build/wine-prefix
 if [[ ${QUORVEX_STOCK_FONTS:-0} == 1 ]]; then
-  export FONTCONFIG_FILE
-  FONTCONFIG_FILE=$(realpath "$(dirname "$0")/stock_fonts.conf")
-  WINEPREFIX+=-stock-fonts
+  wine_session "$build/wine-prefix-stock-fonts" shared stock-fonts
+else
+  wine_session "$build/wine-prefix" shared
 fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
 log=$work/log.txt
-before_cleanup() { wineserver -w 2>/dev/null; }
 if [[ ${QT_QPA_PLATFORM:-} == windows ]]; then
   start_x_server "$work" || exit 1
 fi

@@ -1,0 +1,56 @@
+# shellcheck shell=bash
+# Sourced, after script_test.sh, by the tests that play the game's window with real clicks at
+# pixel places and judge it by screenshots (xdotool, and ImageMagick's import and convert), on
+# Linux and under Wine alike. The test sets `window` to the window's X id.
+
+# The places in the window, in pixels: window/Design.h's twips divided by 15. A place is
+# "X Y", a button's or a chip's centre or a point of a part; a part is a geometry, WxH+X+Y.
+window_size=679x479
+spin_at="72 44" bet_at="72 104" done_at="180 104" end_at="72 168"
+chip0_at="300 168"                         # chip 0, one dollar; blue while the chips are hidden
+chip0_edge="244 168" chip11_edge="484 312" # green only while the chips are shown
+background_at="255 20" reel0_at="274 125"
+reels=241x81+272+48 stake=273x41+304+376 reel0_inside=79x79+273+49
+blue=0,0,255 yellow=255,255,0 chip_green=0,128,0
+
+# shot NAME: a screenshot of the window, kept as NAME in the scratch folder.
+shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }
+colour() { # SHOT X Y: the colour there, as R,G,B
+  convert "$work/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+crop() { convert "$work/$1.png" -crop "$2" +repage -format '%#' info:; } # SHOT PART: a checksum
+# Conditions to poll, each on a fresh shot "now".
+all_show() { # X Y R,G,B [X Y R,G,B]...: each place has its colour
+  shot now || return 1
+  while (($#)); do
+    [[ $(colour now "$1" "$2") == "$3" ]] || return 1
+    shift 3
+  done
+}
+part_is() { shot now && [[ $(crop now "$1") == "$2" ]]; }         # PART CHECKSUM
+part_is_not() { shot now && [[ $(crop now "$1") != "$2" ]]; }     # PART CHECKSUM
+click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; } # X Y [BUTTON]
+
+# play_staked_spins: turns of Bet, chip 0, Done and Spin until a reel shows another digit
+# than before the first; three at most, as three zeros again has odds of one in a thousand.
+# A test that keeps screenshots defines keep NAME; the betting mode is kept once.
+play_staked_spins() {
+  local start_reels zero_stake attempt
+  shot start || { fail "no screenshot of the window"; return 1; }
+  start_reels=$(crop start $reels)
+  zero_stake=$(crop start $stake)
+  for attempt in 1 2 3; do
+    click $bet_at
+    wait_for 10 "chips in betting mode (attempt $attempt)" \
+      all_show $chip0_edge $chip_green $chip11_edge $chip_green || return 1
+    ((attempt > 1)) || ! declare -F keep >/dev/null || keep betting-mode
+    click $chip0_at
+    wait_for 10 "stake of one dollar (attempt $attempt)" part_is_not $stake "$zero_stake" || return 1
+    click $done_at
+    wait_for 10 "chips hidden again (attempt $attempt)" all_show $chip0_at $blue || return 1
+    click $spin_at # the stake goes back to 0 when the reels have been drawn
+    wait_for 10 "spin (attempt $attempt)" part_is $stake "$zero_stake" || return 1
+    [[ $(crop now $reels) != "$start_reels" ]] && return 0
+  done
+  fail "no reel changed in three spins"
+}
