@@ -17,10 +17,15 @@ endif
 WINDOWS_DIR ?= build-windows
 SHARED ?= $(CURDIR)/../shared
 SHARED_WINDOWS = $(SHARED)/windows
+# The version of the Qt for Windows, written only here: the archives and the copyright files
+# of the shared folder are named by it.
+QT_WINDOWS_VERSION := 6.4.2
+QT_WINDOWS_ARCHIVE = $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-mingw-w64-x86_64-static.tar.xz
+QT_HOST_ARCHIVE = $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-host-x86_64-linux-gnu.tar.xz
 QT_WINDOWS_DIR := $(CURDIR)/qt-windows
 QT_WINDOWS_PREFIX ?= $(QT_WINDOWS_DIR)/qt6-mingw
 QT_HOST_PATH ?= $(QT_WINDOWS_DIR)/qt6-host
-QT_WINDOWS_COPYRIGHT ?= $(SHARED_WINDOWS)/qt6.4.2-copyright
+QT_WINDOWS_COPYRIGHT ?= $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-copyright
 QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
 WINDOWS_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_WERROR=$(WERROR) \
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) \
@@ -43,7 +48,7 @@ endif
 # The Debian release of root-test's fresh root: 12 or 13.
 DEBIAN ?= 13
 
-.PHONY: build game run test windows windows-packages windows-if-possible windows-test \
+.PHONY: build game run test windows windows-packages windows-if-possible windows-test windows-qt \
 	web web-site web-packages web-run web-if-possible \
 	bench package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
@@ -89,13 +94,19 @@ windows-packages: $(WINDOWS_DIR)/build.ninja
 
 $(QT_WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
 	@mkdir -p $(QT_WINDOWS_DIR)
-	@tar -C $(QT_WINDOWS_DIR) -xf $(SHARED_WINDOWS)/qt6.4.2-mingw-w64-x86_64-static.tar.xz
+	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
 	@touch $@
 
 $(QT_WINDOWS_DIR)/qt6-host/lib/cmake:
 	@mkdir -p $(QT_WINDOWS_DIR)
-	@tar -C $(QT_WINDOWS_DIR) -xf $(SHARED_WINDOWS)/qt6.4.2-host-x86_64-linux-gnu.tar.xz
+	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_HOST_ARCHIVE)
 	@touch $@
+
+# The Qt for Windows this checkout builds with, as make's variables: tools/mutants.sh builds
+# its scratch copy with them.
+windows-qt:
+	@echo QT_WINDOWS_PREFIX=$(QT_WINDOWS_PREFIX) QT_HOST_PATH=$(QT_HOST_PATH) \
+		QT_WINDOWS_COPYRIGHT=$(QT_WINDOWS_COPYRIGHT)
 
 # `make test` builds for Windows too when Qt for Windows, the cross compilers and Wine are
 # there; otherwise CTest reports the windows_* tests as skipped.

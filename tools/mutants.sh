@@ -9,11 +9,10 @@ scratch=${QUORVEX_MUTANTS_DIR:-/tmp/quorvex-mutants-$(echo "$root" | md5sum | cu
 src=$scratch/src
 build=$scratch/build
 # The Windows build of the scratch copy, made only for a fault whose tests are windows_*; it
-# needs the Qt for Windows that `make windows` unpacks (or QT_WINDOWS_PREFIX).
+# needs the Qt for Windows that this checkout's `make windows` unpacks (or QT_WINDOWS_PREFIX),
+# named by this checkout's Makefile.
 windows_build=$scratch/build-windows
-qt_windows=${QT_WINDOWS_PREFIX:-$root/qt-windows/qt6-mingw}
-qt_host=${QT_HOST_PATH:-$root/qt-windows/qt6-host}
-qt_copyright=${QT_WINDOWS_COPYRIGHT:-$root/../shared/windows/qt6.4.2-copyright}
+read -r -a qt_paths < <(make -s -C "$root" --no-print-directory windows-qt)
 # The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
 # against the Qt for WebAssembly that `make web` unpacks, into the folder its test reads.
 qt_web=${QT_WEB_PREFIX:-$root/qt-web/qt6-wasm}
@@ -42,8 +41,7 @@ ask_codemodel() { mkdir -p "$1/.cmake/api/v1/query" && touch "$1/.cmake/api/v1/q
 configure_windows() { # as the Makefile configures a Windows build
   ask_codemodel "$windows_build"
   make -C "$src" --no-print-directory "$windows_build/build.ninja" WINDOWS_DIR="$windows_build" \
-    QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright" ||
-    return 1
+    "${qt_paths[@]}" || return 1
   [[ -d $windows_build/.cmake/api/v1/reply ]] || cmake "$windows_build"
 }
 
