@@ -8,12 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${QUORVEX_MUTANTS_DIR:-/tmp/quorvex-mutants-$(echo "$root" | md5sum | cut -c1-8)}
 src=$scratch/src
 build=$scratch/build
-# The Windows build of the scratch copy, made only for a fault whose tests are windows_*; it
-# needs the Qt for Windows that `make windows` unpacks (or QT_WINDOWS_PREFIX).
+# The Windows build of the scratch copy, made only for a fault whose tests are windows_*, as
+# `make windows` makes it, with the shared folder beside this working tree.
 windows_build=$scratch/build-windows
-qt_windows=${QT_WINDOWS_PREFIX:-$root/qt-windows/qt6-mingw}
-qt_host=${QT_HOST_PATH:-$root/qt-windows/qt6-host}
-qt_copyright=${QT_WINDOWS_COPYRIGHT:-$root/../shared/windows/qt6.4.2-copyright}
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
@@ -42,11 +39,9 @@ target_of() { # a test's executable target, in the Windows build for windows_*
   esac
 }
 
-build_windows() { # targets...; configured as the Makefile configures a Windows build
-  make -C "$src" --no-print-directory "$windows_build/build.ninja" WINDOWS_DIR="$windows_build" \
-    QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright" ||
-    return 1
-  cmake --build "$windows_build" -j2 --target "$@"
+build_windows() { # targets...
+  make -C "$src" --no-print-directory windows WINDOWS_DIR="$windows_build" \
+    SHARED="$root/../shared" WINDOWS_TARGETS="$*"
 }
 
 # The working tree as it is, committed or not; a file is copied only when it differs, so the

@@ -4,14 +4,10 @@
 # that tarball in a scratch folder, dated by the commit, so one commit gives the same bytes
 # wherever and whenever it is built. The Windows executable's debug sections go to
 # dist/debug/, which is not part of the release.
-# Usage: release.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT
+# Usage: release.sh SHARED_DIR   (the shared folder with the Qt for Windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-qt_windows=$(realpath "$1")
-qt_host=$(realpath "$2")
-qt_copyright=$(realpath "$3")
-[[ -e $qt_windows/lib/cmake/Qt6/qt.toolchain.cmake ]] ||
-  { echo "no Qt for Windows at $qt_windows"; exit 1; }
+shared=$(realpath "$1")
 [[ -z $(git status --porcelain --untracked-files=no) ]] ||
   echo "note: uncommitted changes are left out; the release is of $(git rev-parse --short HEAD)"
 
@@ -35,8 +31,10 @@ source=$work/$name
 # Built as a player builds it: what the source's Makefile does, without -Werror.
 make -C "$source" --no-print-directory game BUILD_DIR="$work/linux"
 bash tools/make_deb.sh "$work/linux" dist
-make -C "$source" --no-print-directory windows-packages WINDOWS_DIR="$work/windows" \
-  QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright"
+# What needs Debian 13 (the Windows packages), in one run there with the scratch folder bound.
+(cd "$source" && bash tools/on_debian13.sh "$shared" --bind "$work" -- \
+  ./dev release-on-debian13 SHARED="$shared" WINDOWS_DIR="$work/windows" \
+  SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH")
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
 
