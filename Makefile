@@ -80,7 +80,7 @@ windows_variables = WINDOWS_DIR=$(abspath $(WINDOWS_DIR)) SHARED=$(abspath $(SHA
 outside_clone = $(filter-out $(CURDIR) $(CURDIR)/%,$(abspath $(WINDOWS_DIR) $(QT_WINDOWS_PREFIX)))
 on_debian13 = mkdir -p $(WINDOWS_DIR) && bash tools/on_debian13.sh $(abspath $(SHARED)) \
 	$(addprefix --bind ,$(outside_clone)) -- ./dev $(1) $(windows_variables) \
-	'WINDOWS_TARGETS=$(WINDOWS_TARGETS)'
+	$(if $(WINDOWS_TARGETS),'WINDOWS_TARGETS=$(WINDOWS_TARGETS)')
 
 windows:
 	@$(call on_debian13,windows-here)
