@@ -1,5 +1,6 @@
 # What the README's ./dev hands over to once it has installed the command's packages: `run`
-# and `test`; `windows` cross-builds. Nothing here installs packages.
+# and `test`; `windows` cross-builds. Nothing here installs packages, but ./dev in the Debian 13
+# root of a Windows build on an older Debian.
 BUILD_DIR ?= build
 SANITIZE ?= 0
 # WERROR=1: warnings are errors, as in CI; a player's or packager's build never fails on one.
@@ -10,27 +11,28 @@ BUILD_DIR := build-sanitize
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
-# The Windows build: mingw-w64 against a static Qt for Windows, its host tools of the same
-# version and the copyright files of its sources, unpacked once from the shared folder beside
-# this clone (or named: QT_WINDOWS_PREFIX, QT_HOST_PATH, QT_WINDOWS_COPYRIGHT). They live
-# outside the build trees, so that `clean` keeps them.
+# The Windows build: mingw-w64 against the static Qt for Windows in the shared folder beside
+# this clone, whose host tools (moc, rcc, uic) must be of its own version: Debian 13's Qt 6.8.2.
+# So it is made on Debian 13: here on Debian 13, else in a fresh Debian 13 root
+# (tools/on_debian13.sh) where ./dev installs what it needs and which leaves $(WINDOWS_DIR)
+# where it would be here. Qt is unpacked once, outside the build trees, so that `clean` keeps it;
+# QT_WINDOWS_PREFIX names another Qt, QT_WINDOWS_COPYRIGHT the copyright files of its sources.
 WINDOWS_DIR ?= build-windows
 SHARED ?= $(CURDIR)/../shared
-SHARED_WINDOWS = $(SHARED)/windows
-# The version of the Qt for Windows, written only here: the archives and the copyright files
+# The version of the Qt for Windows, written only here: the archive and the copyright files
 # of the shared folder are named by it.
-QT_WINDOWS_VERSION := 6.4.2
-QT_WINDOWS_ARCHIVE = $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-mingw-w64-x86_64-static.tar.xz
-QT_HOST_ARCHIVE = $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-host-x86_64-linux-gnu.tar.xz
-QT_WINDOWS_DIR := $(CURDIR)/qt-windows
+QT_WINDOWS_VERSION := 6.8.2
+QT_WINDOWS_DIR := $(CURDIR)/qt-windows/$(QT_WINDOWS_VERSION)
+QT_WINDOWS_TARBALL = $(SHARED)/windows/qt$(QT_WINDOWS_VERSION)-mingw-w64-x86_64-static.tar.xz
 QT_WINDOWS_PREFIX ?= $(QT_WINDOWS_DIR)/qt6-mingw
-QT_HOST_PATH ?= $(QT_WINDOWS_DIR)/qt6-host
-QT_WINDOWS_COPYRIGHT ?= $(SHARED_WINDOWS)/qt$(QT_WINDOWS_VERSION)-copyright
+QT_WINDOWS_COPYRIGHT ?= $(SHARED)/qt$(QT_WINDOWS_VERSION)-copyright
 QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
 WINDOWS_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_WERROR=$(WERROR) \
-	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=$(QT_HOST_PATH) \
-	-DQT_HOST_PATH_CMAKE_DIR=$(QT_HOST_PATH)/lib/cmake \
+	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=/usr \
+	-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
 	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WINDOWS_COPYRIGHT)
+# WINDOWS_TARGETS: only these targets of the Windows build (default: all).
+WINDOWS_TARGETS ?=
 # The web build: Qt for WebAssembly, unpacked once from the shared folder (or named:
 # QT_WEB_PREFIX), built with Debian 13's emscripten, since Debian 12's is too old for that Qt.
 WEB_DIR ?= build-web
@@ -48,7 +50,8 @@ endif
 # The Debian release of root-test's fresh root: 12 or 13.
 DEBIAN ?= 13
 
-.PHONY: build game run test windows windows-packages windows-if-possible windows-test windows-qt \
+.PHONY: build game run test windows windows-packages windows-here windows-packages-here \
+	release-on-debian13 windows-if-possible windows-test \
 	web web-site web-packages web-run web-if-possible \
 	bench package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
@@ -83,38 +86,43 @@ run: game
 test: $(TEST_BUILDS)
 	@$(ctest)
 
-$(WINDOWS_DIR)/build.ninja: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
+# on_debian13 TARGET: ./dev TARGET on Debian 13, with this run's Windows variables and every
+# folder it names outside this clone bound at its own path.
+windows_variables = WINDOWS_DIR=$(abspath $(WINDOWS_DIR)) SHARED=$(abspath $(SHARED)) \
+	QT_WINDOWS_PREFIX=$(abspath $(QT_WINDOWS_PREFIX)) \
+	QT_WINDOWS_COPYRIGHT=$(abspath $(QT_WINDOWS_COPYRIGHT)) WERROR=$(WERROR)
+outside_clone = $(filter-out $(CURDIR) $(CURDIR)/%,$(abspath $(WINDOWS_DIR) $(QT_WINDOWS_PREFIX)))
+on_debian13 = mkdir -p $(WINDOWS_DIR) && bash tools/on_debian13.sh $(abspath $(SHARED)) \
+	$(addprefix --bind ,$(outside_clone)) -- ./dev $(1) $(windows_variables) \
+	$(if $(WINDOWS_TARGETS),'WINDOWS_TARGETS=$(WINDOWS_TARGETS)')
 
-windows: $(WINDOWS_DIR)/build.ninja
-	@cmake --build $(WINDOWS_DIR) --parallel
+windows:
+	@$(call on_debian13,windows-here)
 
 # The installer and the zip, without the Windows test suites.
-windows-packages: $(WINDOWS_DIR)/build.ninja
-	@cmake --build $(WINDOWS_DIR) --parallel --target quorvex_windows_packages
+windows-packages:
+	@$(call on_debian13,windows-packages-here)
+
+# What a release builds on Debian 13, in one run there (tools/release.sh).
+release-on-debian13: windows-packages-here web-packages
+
+windows-packages-here: WINDOWS_TARGETS = quorvex_windows_packages
+windows-here windows-packages-here: $(WINDOWS_DIR)/build.ninja
+	@cmake --build $(WINDOWS_DIR) --parallel $(addprefix --target ,$(WINDOWS_TARGETS))
+
+$(WINDOWS_DIR)/build.ninja: | $(QT_WINDOWS_TOOLCHAIN)
 
 $(QT_WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake:
 	@mkdir -p $(QT_WINDOWS_DIR)
-	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_WINDOWS_ARCHIVE)
+	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_WINDOWS_TARBALL)
 	@touch $@
 
-$(QT_WINDOWS_DIR)/qt6-host/lib/cmake:
-	@mkdir -p $(QT_WINDOWS_DIR)
-	@tar -C $(QT_WINDOWS_DIR) -xf $(QT_HOST_ARCHIVE)
-	@touch $@
-
-# The Qt for Windows this checkout builds with, as make's variables: tools/mutants.sh builds
-# its scratch copy with them.
-windows-qt:
-	@echo QT_WINDOWS_PREFIX=$(QT_WINDOWS_PREFIX) QT_HOST_PATH=$(QT_HOST_PATH) \
-		QT_WINDOWS_COPYRIGHT=$(QT_WINDOWS_COPYRIGHT)
-
-# `make test` builds for Windows too when Qt for Windows, the cross compilers and Wine are
-# there; otherwise CTest reports the windows_* tests as skipped.
+# `make test` builds for Windows too when Qt for Windows and Wine are there; otherwise CTest
+# reports the windows_* tests as skipped.
 windows-if-possible:
-	@if { [ -e $(QT_WINDOWS_TOOLCHAIN) ] || [ -d $(SHARED_WINDOWS) ]; } && \
-		command -v x86_64-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null; then \
+	@if [ -e $(QT_WINDOWS_TARBALL) ] && command -v wine >/dev/null; then \
 		$(MAKE) --no-print-directory windows; \
-	else echo "No Qt for Windows, mingw-w64 or Wine: the Windows tests will be skipped"; fi
+	else echo "No Qt for Windows or no Wine: the Windows tests will be skipped"; fi
 
 # The site in $(WEB_DIR)/site/: here on Debian 13, else in a fresh Debian 13 root.
 web:
@@ -172,11 +180,11 @@ format:
 
 # The release of the last commit into dist/, and the check that it reproduces byte for byte
 # and that its package installs and plays on the newer Debian release.
-release: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
-	@bash tools/release.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT) $(SHARED)
+release:
+	@bash tools/release.sh $(SHARED)
 
-reproduce: | $(QT_WINDOWS_TOOLCHAIN) $(QT_HOST_PATH)/lib/cmake
-	@bash tools/reproduce.sh $(QT_WINDOWS_PREFIX) $(QT_HOST_PATH) $(QT_WINDOWS_COPYRIGHT) $(SHARED)
+reproduce:
+	@bash tools/reproduce.sh $(SHARED)
 
 # ./dev test of the last commit's source tarball, in a fresh minimal root of Debian $(DEBIAN),
 # with the shared folder beside it.
@@ -188,4 +196,4 @@ clean:
 	@rm -rf $(BUILD_DIR) build-sanitize $(WINDOWS_DIR) $(WEB_DIR)
 
 distclean: clean
-	@rm -rf $(QT_WINDOWS_DIR) $(QT_WEB_DIR)
+	@rm -rf $(CURDIR)/qt-windows $(QT_WEB_DIR)

@@ -8,11 +8,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${QUORVEX_MUTANTS_DIR:-/tmp/quorvex-mutants-$(echo "$root" | md5sum | cut -c1-8)}
 src=$scratch/src
 build=$scratch/build
-# The Windows build of the scratch copy, made only for a fault whose tests are windows_*; it
-# needs the Qt for Windows that this checkout's `make windows` unpacks (or QT_WINDOWS_PREFIX),
-# named by this checkout's Makefile.
+# The Windows build of the scratch copy, made only for a fault whose tests are windows_*, as
+# `make windows` makes it (on Debian 13, a root of it elsewhere), with the shared folder beside
+# this working tree.
 windows_build=$scratch/build-windows
-read -r -a qt_paths < <(make -s -C "$root" --no-print-directory windows-qt)
 # The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
 # against the Qt for WebAssembly that `make web` unpacks, into the folder its test reads.
 qt_web=${QT_WEB_PREFIX:-$root/qt-web/qt6-wasm}
@@ -38,11 +37,13 @@ field() { cut -d'|' -f"$2" <<<"$1"; }
 
 # The trees answer CMake's file API, from which tools/test_targets.py reads each test's targets.
 ask_codemodel() { mkdir -p "$1/.cmake/api/v1/query" && touch "$1/.cmake/api/v1/query/codemodel-v2"; }
-configure_windows() { # as the Makefile configures a Windows build
+build_windows() { # targets...
+  make -C "$src" --no-print-directory windows WINDOWS_DIR="$windows_build" \
+    SHARED="$root/../shared" WINDOWS_TARGETS="$*"
+}
+configure_windows() { # CMake's own target that only configures
   ask_codemodel "$windows_build"
-  make -C "$src" --no-print-directory "$windows_build/build.ninja" WINDOWS_DIR="$windows_build" \
-    "${qt_paths[@]}" || return 1
-  [[ -d $windows_build/.cmake/api/v1/reply ]] || cmake "$windows_build"
+  build_windows rebuild_cache
 }
 
 # The working tree as it is, committed or not; a file is copied only when it differs, so the
@@ -86,7 +87,7 @@ build_and_test() {
     cmake --build "$build" -j2 --target "${targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
   fi
   if ((${#windows_targets[@]})); then
-    cmake --build "$windows_build" -j2 --target "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
+    build_windows "${windows_targets[@]}" >>"$scratch/build.log" 2>&1 || return 2
   fi
   if ((web)); then
     build_web >>"$scratch/build.log" 2>&1 || return 2

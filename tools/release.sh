@@ -4,15 +4,10 @@
 # Everything is built from that tarball in a scratch folder, dated by the commit, so one commit
 # gives the same bytes wherever and whenever it is built. The Windows executable's debug
 # sections go to dist/debug/, which is not part of the release.
-# Usage: release.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT [SHARED_DIR]
+# Usage: release.sh SHARED_DIR   (the shared folder with the Qt for Windows and WebAssembly)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-qt_windows=$(realpath "$1")
-qt_host=$(realpath "$2")
-qt_copyright=$(realpath "$3")
-shared=$(realpath "${4:-../shared}")
-[[ -e $qt_windows/lib/cmake/Qt6/qt.toolchain.cmake ]] ||
-  { echo "no Qt for Windows at $qt_windows"; exit 1; }
+shared=$(realpath "$1")
 [[ -z $(git status --porcelain --untracked-files=no) ]] ||
   echo "note: uncommitted changes are left out; the release is of $(git rev-parse --short HEAD)"
 
@@ -36,15 +31,13 @@ source=$work/$name
 # Built as a player builds it: what the source's Makefile does, without -Werror.
 make -C "$source" --no-print-directory game BUILD_DIR="$work/linux"
 bash tools/make_deb.sh "$work/linux" dist
-make -C "$source" --no-print-directory windows-packages WINDOWS_DIR="$work/windows" \
-  QT_WINDOWS_PREFIX="$qt_windows" QT_HOST_PATH="$qt_host" QT_WINDOWS_COPYRIGHT="$qt_copyright"
-cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" dist/
-cp "$work/windows/quorvex.exe.debug" dist/debug/
-# The site for browsers, built on Debian 13 (a fresh root here on Debian 12), from the shared
-# Qt for WebAssembly beside this clone.
+# What needs Debian 13 (the Windows packages and the site for browsers), in one run there with
+# the scratch folder bound.
 (cd "$source" && bash tools/on_debian13.sh "$shared" --bind "$work" -- \
-  ./dev web-packages WEB_DIR="$work/web" SHARED="$shared")
-cp "$work/web/$name-web.zip" dist/
+  ./dev release-on-debian13 SHARED="$shared" WINDOWS_DIR="$work/windows" WEB_DIR="$work/web" \
+  SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH")
+cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" "$work/web/$name-web.zip" dist/
+cp "$work/windows/quorvex.exe.debug" dist/debug/
 
 (cd dist && find . -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | xargs sha256sum >"$work/sums")
 mv "$work/sums" dist/SHA256SUMS

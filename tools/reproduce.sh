@@ -3,13 +3,10 @@
 # its own clone in its own folder, one after the other, and compares the two: SHA256SUMS line
 # for line, and diffoscope on every file that differs. Then the package, built on the older
 # Debian release, is installed and played on the newer one.
-# Usage: reproduce.sh QT_WINDOWS_PREFIX QT_HOST_PATH QT_WINDOWS_COPYRIGHT [SHARED_DIR]
+# Usage: reproduce.sh SHARED_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
-qt_windows=$(realpath "$1")
-qt_host=$(realpath "$2")
-qt_copyright=$(realpath "$3")
-shared=$(realpath "${4:-../shared}")
+shared=$(realpath "$1")
 work=$(mktemp -d /tmp/quorvex-reproduce.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 commit=$(git rev-parse HEAD)
@@ -19,7 +16,7 @@ for clone in "$first" "$second"; do
   git clone --quiet --no-local . "$clone"
   git -C "$clone" checkout --quiet --detach "$commit"
   echo "== release in $clone, $(date -u +%T)"
-  bash "$clone/tools/release.sh" "$qt_windows" "$qt_host" "$qt_copyright" "$shared" >"$clone.log" 2>&1 ||
+  bash "$clone/tools/release.sh" "$shared" >"$clone.log" 2>&1 ||
     { tail -n 40 "$clone.log"; exit 1; }
 done
 if diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then

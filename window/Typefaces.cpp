@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace quorvex {
@@ -32,11 +33,22 @@ bool usable(const QString& face) {
 }
 
 // Faces the build carries in its resources (the Windows build: no face that ships with Windows
-// stands in for the reels'), offered to Qt once, before the first is asked for.
+// stands in for the reels'), offered to Qt once, before the first is asked for. One that lands
+// in an installed family is withdrawn: DirectWrite files a narrow cut under its regular family,
+// and Qt then takes that family to hold the carried face alone, hiding the installed ones.
 bool offerCarriedFaces() {
+    const QStringList installed = QFontDatabase::families();
     const QDir carried(QStringLiteral(":/faces"));
-    for (const QString& file : carried.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(carried.filePath(file));
+    for (const QString& file : carried.entryList(QDir::Files)) {
+        const int id = QFontDatabase::addApplicationFont(carried.filePath(file));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        const bool hidesInstalled =
+            std::any_of(families.cbegin(), families.cend(), [&installed](const QString& family) {
+                return installed.contains(family, Qt::CaseInsensitive);
+            });
+        if (hidesInstalled)
+            QFontDatabase::removeApplicationFont(id);
+    }
     return true;
 }
 

@@ -34,6 +34,10 @@ COMPONENTS = [
     ("TinyCBOR", r"libQt6Core\.a", r"^qcborstream(reader|writer)\.", "qtbase",
      "src/3rdparty/tinycbor/*"),
     ("md4c", r"libQt6Gui\.a", r"^md4c\.c\.", "qtbase", "src/3rdparty/md4c/*"),
+    # Debian's file lists no paragraph of its own for this one: its entry comes from the SBOM
+    # that the Qt build wrote (Gui_Attribution_d3d12memoryallocator).
+    ("D3D12 Memory Allocator", r"libQt6Gui\.a", r"^D3D12MemAlloc\.", "qt-sbom",
+     "src/3rdparty/D3D12MemoryAllocator/*|Gui_Attribution_d3d12memoryallocator"),
     ("mingw-w64 runtime", r"lib(mingwex|mingw32|msvcrt|uuid|dxguid)\.a", r".", "mingw", "*"),
     ("winpthreads", r"lib(win)?pthread\.a", r".", "mingw", "mingw-w64-libraries/winpthreads/*"),
 ]
@@ -72,6 +76,26 @@ def files_paragraph(copyright_paragraphs, pattern):
         if files and pattern in files.split():
             return paragraph
     raise SystemExit(f"no 'Files: {pattern}' in the copyright file")
+
+
+# SPDX names as Debian's copyright files spell them.
+DEBIAN_LICENCE_NAMES = {"MIT": "Expat"}
+
+
+def sbom_paragraph(qt_prefix, pattern):
+    """A copyright paragraph for FILES|PACKAGE from the SBOM the Qt build wrote of itself."""
+    files, package = pattern.split("|")
+    for sbom in sorted(os.listdir(os.path.join(qt_prefix, "sbom"))):
+        with open(os.path.join(qt_prefix, "sbom", sbom), encoding="utf-8") as text:
+            for entry in text.read().split("\n\n"):
+                if re.search(rf"^PackageName: {re.escape(package)}$", entry, re.M):
+                    holder = re.search(r"^PackageCopyrightText: <text>(?:Copyright \(c\) )?(.*?)"
+                                       r"(?: All rights reserved\.)?</text>", entry, re.M).group(1)
+                    licence = re.search(r"^PackageLicenseConcluded: (.*)$", entry, re.M).group(1)
+                    return (f"Files: {files}\nCopyright: {holder}\n"
+                            f"License: {DEBIAN_LICENCE_NAMES.get(licence, licence)}\n"
+                            f"Comment: from Qt's software bill of materials, sbom/{sbom}")
+    raise SystemExit(f"no package {package} in the Qt build's SBOM")
 
 
 def licence_texts(copyright_paragraphs, names):
@@ -113,7 +137,10 @@ def main(map_path, qt_prefix, output, qtbase, qtsvg, mingw):
            ""]
     licences = {}
     for name, evidence, source, pattern in found:
-        paragraph = files_paragraph(copyrights[source], pattern)
+        if source == "qt-sbom":
+            paragraph, source = sbom_paragraph(qt_prefix, pattern), "qtbase"
+        else:
+            paragraph = files_paragraph(copyrights[source], pattern)
         out += [name, "-" * len(name), "In the link: " + ", ".join(evidence[:3])
                 + (f" and {len(evidence) - 3} more" if len(evidence) > 3 else ""), paragraph, ""]
         licence = field(paragraph, "License").split("\n")[0].strip()

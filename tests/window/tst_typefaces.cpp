@@ -6,7 +6,35 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// The family named in the file the glyphs are drawn from (its name table's family, id 1, as
+// Windows records it), which may differ from the family the request matched: DirectWrite counts
+// a narrow cut as a width of its regular family, so a carried narrow face can stand in for it.
+QString drawnFamily(const QFont& font) {
+    const QByteArray table = QRawFont::fromFont(font).fontTable("name");
+    const auto field = [&table](qsizetype at) {
+        return at + 2 <= table.size() ? qFromBigEndian<quint16>(table.constData() + at) : 0;
+    };
+    const int count = field(2), strings = field(4);
+    for (int record = 0; record < count; ++record) {
+        const qsizetype at = 6 + 12 * record;
+        if (field(at) != 3 || field(at + 6) != 1) // Windows platform, family name
+            continue;
+        const QByteArray name = table.mid(strings + field(at + 10), field(at + 8));
+        QString family;
+        for (qsizetype i = 0; i + 1 < name.size(); i += 2)
+            family += QChar(qFromBigEndian<quint16>(name.constData() + i));
+        return family;
+    }
+    return {};
+}
+
+} // namespace
 
 class TypefacesTest : public QObject {
     Q_OBJECT
@@ -37,13 +65,15 @@ private slots:
         font.setPixelSize(pixels);
         font.setBold(bold);
         const QFontInfo resolved(font);
-        qInfo().noquote() << designed << pixels << "px resolved to" << resolved.family();
+        qInfo().noquote() << designed << pixels << "px resolved to" << resolved.family()
+                          << "drawn from" << drawnFamily(font);
         const bool designedOffered =
             QFontDatabase::families().contains(designed, Qt::CaseInsensitive) &&
             QFontDatabase::isScalable(designed);
         QCOMPARE(resolved.family(), designedOffered ? designed : expected);
         QCOMPARE(resolved.pixelSize(), pixels);
         QCOMPARE(resolved.bold(), bold);
+        QCOMPARE(drawnFamily(font), resolved.family());
     }
 
     // The reels' digits take the room they were designed for wherever the game runs: in the

@@ -40,7 +40,7 @@ x86_64-w64-mingw32-objdump -h "$exe" | grep -q ' \.debug_' &&
   fail "debug sections shipped"
 
 # Windows' own DLLs and API sets; anything else would have to be shipped beside the program.
-windows='advapi32 authz comctl32 comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32
+windows='advapi32 authz comctl32 comdlg32 d3d9 d3d11 d3d12 dwmapi dwrite dxgi gdi32 imm32 kernel32
   mpr msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme
   version winmm winspool.drv ws2_32 wtsapi32'
 imports=$(sed -n 's/^\s*DLL Name: //p' "$work/headers.txt" | tr 'A-Z' 'a-z' | tr -d '\r')
