@@ -23,6 +23,25 @@
     // would take it back from a message box that the press opened.
     game.addEventListener('mousedown', event => event.preventDefault());
 
+    // With Shift held a digit key brings its layout's character (")", "=", ...), which Qt
+    // reports as that character's key: the game hears the digit with Shift, as on the desktop,
+    // where the key's place on the keyboard decides. Qt takes keys at an input element of its
+    // own, outside the game's element.
+    for (const type of ['keydown', 'keyup']) {
+        window.addEventListener(type, event => {
+            const digit = /^Digit([0-9])$/.exec(event.code)?.[1];
+            if (!event.isTrusted || !event.shiftKey || !digit || event.key === digit)
+                return;
+            event.stopImmediatePropagation();
+            event.preventDefault();
+            const { code, shiftKey, ctrlKey, altKey, metaKey, repeat } = event;
+            event.composedPath()[0].dispatchEvent(new KeyboardEvent(type, {
+                key: digit, code, shiftKey, ctrlKey, altKey, metaKey, repeat,
+                bubbles: true, cancelable: true, composed: true,
+            }));
+        }, true);
+    }
+
     const ended = () => {
         game.hidden = true;
         game.replaceChildren();

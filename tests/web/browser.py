@@ -95,22 +95,23 @@ class Page:
                      buttons=0 if kind == "mouseMoved" else (1 if button == "left" else 2),
                      clickCount=0 if kind == "mouseMoved" else 1)
 
-    def tap(self, x, y, hold=0.0):
+    def tap(self, x, y, held_until=None):
+        """A tap; with held_until, the finger stays down until that condition holds."""
         px, py = self.at(x, y)
-        point = [{"x": px, "y": py}]
-        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
-        if hold:
-            deadline = time.monotonic() + hold
-            wait(hold + 5, "the hold's end", lambda: time.monotonic() > deadline)
+        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": px, "y": py}])
+        if held_until:
+            wait(15, "what the hold brings", held_until)
         self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
-    def key(self, name, code, text=None, vk=0):
-        down = {"type": "keyDown", "key": name, "code": code, "windowsVirtualKeyCode": vk}
+    def key(self, name, code, text=None, vk=0, shift=False):
+        modifiers = 8 if shift else 0
+        down = {"type": "keyDown", "key": name, "code": code, "windowsVirtualKeyCode": vk,
+                "modifiers": modifiers}
         if text:
             down.update(text=text, unmodifiedText=text)
         self.cdp("Input.dispatchKeyEvent", **down)
         self.cdp("Input.dispatchKeyEvent", type="keyUp", key=name, code=code,
-                 windowsVirtualKeyCode=vk)
+                 windowsVirtualKeyCode=vk, modifiers=modifiers)
 
     def shot(self, path):
         with open(path, "wb") as out:

@@ -24,6 +24,8 @@ SPUN = {
 }
 # Keys as the DevTools protocol sends them: key, code, text, Windows key code.
 TAB, SPACE, DIGIT_0 = ("Tab", "Tab", None, 9), (" ", "Space", " ", 32), ("0", "Digit0", "0", 48)
+# The digit row's 0 with Shift on a US and on a German keyboard.
+SHIFTED_0 = {"US": (")", "Digit0", ")", 48), "German": ("=", "Digit0", "=", 48)}
 failures = []
 
 
@@ -229,7 +231,18 @@ def play(game, url, shots, server):
     # Done hidden gives the focus to Reset.
     steps = {"bet": [TAB, SPACE], "chip": [DIGIT_0], "done": [TAB, TAB, SPACE],
              "spin": [TAB, SPACE]}
-    whole_turn(game, lambda step: [game.key(*k) for k in steps[step]], "keys")
+    texts = whole_turn(game, lambda step: [game.key(*k) for k in steps[step]], "keys")
+
+    print("== Shift with a digit names the chip, whatever the layout puts on the key", flush=True)
+    [game.key(*k) for k in [TAB, SPACE]]  # Bet
+    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
+    named = lambda: "One Dollar" in game.elements()["labels"]
+    for layout, key in SHIFTED_0.items():
+        game.key(*key, shift=True)
+        check(wait(15, f"a box naming One Dollar ({layout})", named), "no box named the chip")
+        game.key(*SPACE)
+        wait(15, f"the box closed by Space ({layout})", lambda: not named())
+    game.expect("nothing staked by naming", Money=texts["Money"], Stake="0")
 
     print("== again with the server stopped: the kept copy", flush=True)
     wait(30, "the service worker in control",
@@ -254,8 +267,18 @@ def phone(game, url, shots):
                   "document.scrollingElement.scrollWidth <= innerWidth"), "the phone page scrolls")
     game.shot(shots / "phone-start.png")
     points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
-    whole_turn(game, lambda step: game.tap(*points[step]), "taps")
+    texts = whole_turn(game, lambda step: game.tap(*points[step]), "taps")
     game.shot(shots / "phone-turn.png")
+
+    print("== holding a chip names it; Return closes the box", flush=True)
+    game.tap(*BET)
+    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
+    named = lambda: "One Dollar" in game.elements()["labels"]
+    game.tap(*CHIP_ONE_DOLLAR, held_until=named)
+    game.shot(shots / "phone-held.png")
+    game.key("Enter", "Enter", "\r", 13)
+    wait(15, "the box closed", lambda: not named())
+    game.expect("nothing staked by holding", Money=texts["Money"], Stake="0")
 
 
 if __name__ == "__main__":
