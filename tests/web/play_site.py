@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Plays the built site in headless Chromium as players meet it: a whole turn by mouse on a
-desktop page, by keys, and by taps on a phone-sized page; a right press's message box; End and
-the page's new game; the page again with the server stopped. The window is judged by
+desktop page, by keys, and by taps on a phone-sized page; a message box by a right press, a held
+chip and Shift; End and the page's new game; a lost bankroll's "You're broke!" ending the game;
+the page again with the server stopped. The window is judged by
 screenshots and by the page's accessible elements. Usage: play_site.py SITE SHOTS_FOLDER
 Exit status: 0 passed, 1 failed."""
 import pathlib
@@ -12,7 +13,7 @@ from browser import Page, chromium, served, wait
 
 WIDTH, HEIGHT = 679, 479  # the window's design size, in CSS pixels
 # Design points: buttons' and chips' centres.
-SPIN, BET, DONE, END = (72, 44), (72, 104), (180, 104), (72, 168)
+SPIN, BET, DONE, END, RESET = (72, 44), (72, 104), (180, 104), (72, 168), (180, 44)
 CHIP_ONE_DOLLAR = (300, 168)
 # After a one-dollar stake is spun: Money with the comments that may come with it.
 SPUN = {
@@ -24,6 +25,7 @@ SPUN = {
 }
 # Keys as the DevTools protocol sends them: key, code, text, Windows key code.
 TAB, SPACE, DIGIT_0 = ("Tab", "Tab", None, 9), (" ", "Space", " ", 32), ("0", "Digit0", "0", 48)
+DIGIT_3 = ("3", "Digit3", "3", 51)
 # The digit row's 0 with Shift on a US and on a German keyboard.
 SHIFTED_0 = {"US": (")", "Digit0", ")", 48), "German": ("=", "Digit0", "=", 48)}
 failures = []
@@ -105,6 +107,14 @@ class Game(Page):
 
     def buttons(self):
         return sorted(self.elements()["buttons"])
+
+    def box(self, text):
+        """A message box shows the text and holds the keyboard: the page's focus has left Qt's
+        key input for the box window's canvas."""
+        return text in self.elements()["labels"] and self.js("""let at = document.activeElement;
+            while (at && at.shadowRoot && at.shadowRoot.activeElement)
+              at = at.shadowRoot.activeElement;
+            return at && at.tagName === 'CANVAS';""")
 
 
 def enable_screen_reader(game):
@@ -207,8 +217,9 @@ def play(game, url, shots, server):
     prevented = wait(15, "a context menu event", lambda: game.js(
         "return window.menuPrevented === null ? null : [window.menuPrevented]"))
     check(prevented == [True], "the browser's context menu is let through on a right press")
+    check(wait(15, "message box naming One Dollar", lambda: game.box("One Dollar")),
+          "no box named the chip")
     named = lambda: "One Dollar" in game.elements()["labels"]
-    check(wait(15, "message box naming One Dollar", named), "no box named the chip")
     game.shot(shots / "desktop-box.png")
     game.key("Enter", "Enter", "\r", 13)
     wait(15, "message box closed by Return", lambda: not named())
@@ -239,10 +250,32 @@ def play(game, url, shots, server):
     named = lambda: "One Dollar" in game.elements()["labels"]
     for layout, key in SHIFTED_0.items():
         game.key(*key, shift=True)
-        check(wait(15, f"a box naming One Dollar ({layout})", named), "no box named the chip")
+        check(wait(15, f"a box naming One Dollar ({layout})", lambda: game.box("One Dollar")),
+              "no box named the chip")
         game.key(*SPACE)
         wait(15, f"the box closed by Space ({layout})", lambda: not named())
     game.expect("nothing staked by naming", Money=texts["Money"], Stake="0")
+
+    print("== the whole bankroll staked until a spin loses it; then Bet: \"You're broke!\"", flush=True)
+    for _ in range(30):  # a spin loses with odds 504 in 1000: 30 wins in a row are 1 in 10^9
+        game.mouse(*RESET)
+        game.mouse(*BET)
+        wait(15, "chip buttons", lambda: "One Thousand Dollars" in game.buttons())
+        game.key(*DIGIT_3)
+        game.expect("the bankroll staked", Money="0", Stake="1000")
+        game.mouse(*DONE)
+        wait(15, "Spin back", lambda: "Spin" in game.buttons())
+        game.mouse(*SPIN)
+        game.expect("spun", Stake="0")
+        if game.texts().get("Money") == "0":
+            break
+    game.mouse(*BET)
+    check(wait(15, "the box saying so", lambda: game.box("You're broke!")),
+          "no box said \"You're broke!\"")
+    game.shot(shots / "desktop-broke.png")
+    game.key("Enter", "Enter", "\r", 13)
+    wait(15, "the page's ending", lambda: game.js(
+        "return document.getElementById('status').textContent") == "The game has ended.")
 
     print("== again with the server stopped: the kept copy", flush=True)
     wait(30, "the service worker in control",
@@ -274,7 +307,7 @@ def phone(game, url, shots):
     game.tap(*BET)
     wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
     named = lambda: "One Dollar" in game.elements()["labels"]
-    game.tap(*CHIP_ONE_DOLLAR, held_until=named)
+    game.tap(*CHIP_ONE_DOLLAR, held_until=lambda: game.box("One Dollar"))
     game.shot(shots / "phone-held.png")
     game.key("Enter", "Enter", "\r", 13)
     wait(15, "the box closed", lambda: not named())
