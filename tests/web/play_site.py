@@ -277,6 +277,11 @@ def play(game, url, shots, server):
     wait(15, "the page's ending", lambda: game.js(
         "return document.getElementById('status').textContent") == "The game has ended.")
 
+    print("== nothing stored in the browser but the service worker's copy", flush=True)
+    stored = game.js("return indexedDB.databases().then(found => [document.cookie, "
+                     "localStorage.length, sessionStorage.length, found.map(db => db.name)])")
+    check(stored == ["", 0, 0, []], f"cookie, local, session storage, databases: {stored}")
+
     print("== again with the server stopped: the kept copy", flush=True)
     wait(30, "the service worker in control",
          lambda: game.js("return navigator.serviceWorker.controller !== null"))
