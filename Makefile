@@ -1,6 +1,6 @@
 # What the README's ./dev hands over to once it has installed the command's packages: `run`
 # and `test`; `windows` cross-builds. Nothing here installs packages, but ./dev in the Debian 13
-# root of a Windows build on an older Debian.
+# root of a Windows or web build on an older Debian.
 BUILD_DIR ?= build
 SANITIZE ?= 0
 # WERROR=1: warnings are errors, as in CI; a player's or packager's build never fails on one.
@@ -36,10 +36,12 @@ WINDOWS_TARGETS ?=
 # The web build: Qt for WebAssembly, unpacked once from the shared folder (or named:
 # QT_WEB_PREFIX), built with Debian 13's emscripten, since Debian 12's is too old for that Qt.
 WEB_DIR ?= build-web
-SHARED_WEB = $(SHARED)/web
+# The version of the Qt for WebAssembly, which names its archive and copyright files.
+QT_WEB_VERSION := 6.8.2
+QT_WEB_TARBALL = $(SHARED)/web/qt$(QT_WEB_VERSION)-wasm-singlethread-static.tar.xz
 QT_WEB_DIR := $(CURDIR)/qt-web
 QT_WEB_PREFIX ?= $(QT_WEB_DIR)/qt6-wasm
-QT_WEB_COPYRIGHT ?= $(SHARED)/qt6.8.2-copyright
+QT_WEB_COPYRIGHT ?= $(SHARED)/qt$(QT_WEB_VERSION)-copyright
 WEB_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQUORVEX_WERROR=$(WERROR) \
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WEB_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake \
 	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WEB_COPYRIGHT)
@@ -149,13 +151,13 @@ $(WEB_DIR)/build.ninja: | $(QT_WEB_PREFIX)/bin/qt-cmake
 
 $(QT_WEB_DIR)/qt6-wasm/bin/qt-cmake:
 	@mkdir -p $(QT_WEB_DIR)
-	@tar -C $(QT_WEB_DIR) -xf $(SHARED_WEB)/qt6.8.2-wasm-singlethread-static.tar.xz
+	@tar -C $(QT_WEB_DIR) -xf $(QT_WEB_TARBALL)
 	@touch $@
 
 # `make test` builds the site too where it can be built here (Debian 13 with emscripten and the
 # shared Qt for WebAssembly); otherwise CTest reports the web_* tests as skipped.
 web-if-possible:
-	@if { [ -e $(QT_WEB_PREFIX)/bin/qt-cmake ] || [ -d $(SHARED_WEB) ]; } && \
+	@if { [ -e $(QT_WEB_PREFIX)/bin/qt-cmake ] || [ -e $(QT_WEB_TARBALL) ]; } && \
 		[ "$$(. /etc/os-release && echo $${VERSION_ID%%.*})" -ge 13 ] && command -v emcc >/dev/null; then \
 		$(MAKE) --no-print-directory web-site; \
 	else echo "Not Debian 13, or no emscripten or Qt for WebAssembly: the web tests will be skipped"; fi

@@ -13,8 +13,9 @@ build=$scratch/build
 # this working tree.
 windows_build=$scratch/build-windows
 # The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
-# against the Qt for WebAssembly that `make web` unpacks, into the folder its test reads.
-qt_web=${QT_WEB_PREFIX:-$root/qt-web/qt6-wasm}
+# against the Qt for WebAssembly that this checkout's `make web` unpacks, into the folder its
+# test reads.
+qt_web=$(make -s -C "$root" --no-print-directory --eval 'web-prefix: ; @echo $(QT_WEB_PREFIX)' web-prefix)
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
 
