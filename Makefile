@@ -168,6 +168,7 @@ windows-test: build windows
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
 	@bash bench/web_bench.sh $(WEB_DIR)/site
+	@bash bench/windows_bench.sh $(WINDOWS_DIR)/quorvex.exe
 
 # build/quorvex_<version>_<arch>.deb, packed as a release packs it.
 package: game
