@@ -15,6 +15,7 @@ windows_build=$scratch/build-windows
 # The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
 # against the Qt for WebAssembly that this checkout's `make web` unpacks, into the folder its
 # test reads.
+# shellcheck disable=SC2016 # make expands it
 qt_web=$(make -s -C "$root" --no-print-directory --eval 'web-prefix: ; @echo $(QT_WEB_PREFIX)' web-prefix)
 export QT_QPA_PLATFORM=offscreen
 export QUORVEX_SOAK_EVENTS=${QUORVEX_SOAK_EVENTS:-3000} # the soak's checks, on a shorter run
