@@ -1,7 +1,7 @@
 #include "app/EventGate.h"
 
-#include "app/runtime/ProgramEnd.h"
-#include "app/runtime/RunError.h"
+#include "runtime/ProgramEnd.h"
+#include "runtime/RunError.h"
 
 #include <new>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime/Messages.h"
+#include "runtime/Messages.h"
 
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
 #include "app/Program.h"
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QApplication>
 

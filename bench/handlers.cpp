@@ -2,7 +2,7 @@
 // causes (its update requests are processed inside the timed part). Prints one line a handler:
 // name, median and worst in microseconds, iterations.
 #include "app/Program.h"
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

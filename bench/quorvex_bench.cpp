@@ -1,7 +1,7 @@
 // make bench: start-up against a bare window, peak memory, handler latency at display
 // scales 1 and 2, and spins per second of the rules alone. Prints one Markdown table.
 // A benchmark, not a test: it reports figures and targets and never fails on a number.
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 #include "rules/ReelSpin.h"
 
 #include <QCoreApplication>

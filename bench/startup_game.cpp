@@ -1,7 +1,7 @@
 // The real game's start-up, up to its first painted frame.
 #include "FirstPaint.h"
 #include "app/Program.h"
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QApplication>
 

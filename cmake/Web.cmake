@@ -1,5 +1,5 @@
 # The browser build (Qt for WebAssembly, emscripten): what it needs that no other build does.
-# The game ends a handler by throwing (app/runtime/ProgramEnd.h), and emscripten catches no
+# The game ends a handler by throwing (runtime/ProgramEnd.h), and emscripten catches no
 # exception unless compiled and linked for it.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)

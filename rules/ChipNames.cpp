@@ -1,6 +1,6 @@
 #include "rules/ChipNames.h"
 
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "rules/MoneyCheck.h"
 
-#include "app/runtime/ProgramEnd.h"
+#include "runtime/ProgramEnd.h"
 #include "rules/Amounts.h"
 
 namespace quorvex {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/runtime/Messages.h"
-#include "app/runtime/Variant.h"
+#include "runtime/Messages.h"
+#include "runtime/Variant.h"
 #include "rules/Captions.h"
 
 namespace quorvex {

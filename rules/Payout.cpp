@@ -1,7 +1,7 @@
 #include "rules/Payout.h"
 
-#include "app/runtime/Arithmetic.h"
-#include "app/runtime/Conversion.h"
+#include "runtime/Arithmetic.h"
+#include "runtime/Conversion.h"
 
 namespace quorvex {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime/Variant.h"
+#include "runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/OutcomeKind.h"
 

@@ -1,7 +1,7 @@
 #include "rules/ReelSpin.h"
 
-#include "app/runtime/Arithmetic.h"
-#include "app/runtime/Conversion.h"
+#include "runtime/Arithmetic.h"
+#include "runtime/Conversion.h"
 #include "rules/Amounts.h"
 #include "rules/Payout.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime/RandomSource.h"
+#include "runtime/RandomSource.h"
 #include "rules/Captions.h"
 #include "rules/Outcome.h"
 

@@ -1,6 +1,6 @@
 #include "rules/Staking.h"
 
-#include "app/runtime/Arithmetic.h"
+#include "runtime/Arithmetic.h"
 #include "rules/Amounts.h"
 
 namespace quorvex {

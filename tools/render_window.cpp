@@ -1,7 +1,7 @@
 // Renders the window in play mode and in betting mode to PNG files, for the README.
 // Usage: render_window OUTPUT_FOLDER
 #include "app/Program.h"
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QApplication>
 #include <QDir>

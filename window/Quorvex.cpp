@@ -1,6 +1,6 @@
 #include "window/Quorvex.h"
 
-#include "app/runtime/ProgramEnd.h"
+#include "runtime/ProgramEnd.h"
 #include "rules/Amounts.h"
 #include "rules/ChipNames.h"
 #include "rules/MoneyCheck.h"

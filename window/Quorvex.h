@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/runtime/Messages.h"
-#include "app/runtime/RandomSource.h"
-#include "app/runtime/Variant.h"
+#include "runtime/Messages.h"
+#include "runtime/RandomSource.h"
+#include "runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/ReelSpin.h"
 #include "window/CaptionLabel.h"

@@ -1,6 +1,6 @@
 #include "app/EventGate.h"
-#include "app/runtime/ProgramEnd.h"
-#include "app/runtime/RunError.h"
+#include "runtime/ProgramEnd.h"
+#include "runtime/RunError.h"
 #include "support/RecordingMessages.h"
 
 #include <QTest>

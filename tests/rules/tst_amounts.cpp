@@ -1,5 +1,5 @@
-#include "app/runtime/ProgramEnd.h"
-#include "app/runtime/RunError.h"
+#include "runtime/ProgramEnd.h"
+#include "runtime/RunError.h"
 #include "rules/MoneyCheck.h"
 #include "rules/Payout.h"
 #include "rules/Staking.h"

@@ -1,4 +1,4 @@
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 #include "rules/Outcome.h"
 #include "rules/Payout.h"
 #include "rules/ReelSpin.h"

@@ -1,4 +1,4 @@
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/RandomGenerator.h"
 #include "rules/ReelSpin.h"
 #include "support/MemoryCaptions.h"
 

@@ -1,5 +1,5 @@
-#include "app/runtime/Arithmetic.h"
-#include "app/runtime/RunError.h"
+#include "runtime/Arithmetic.h"
+#include "runtime/RunError.h"
 
 #include <QTest>
 

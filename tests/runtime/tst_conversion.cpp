@@ -1,5 +1,5 @@
-#include "app/runtime/Conversion.h"
-#include "app/runtime/RunError.h"
+#include "runtime/Conversion.h"
+#include "runtime/RunError.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "app/runtime/Arithmetic.h"
-#include "app/runtime/RandomGenerator.h"
+#include "runtime/Arithmetic.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QTest>
 

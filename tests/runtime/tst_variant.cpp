@@ -1,5 +1,5 @@
-#include "app/runtime/RunError.h"
-#include "app/runtime/Variant.h"
+#include "runtime/RunError.h"
+#include "runtime/Variant.h"
 
 #include <QTest>
 

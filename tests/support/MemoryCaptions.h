@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 #include "rules/Captions.h"
 
 #include <array>

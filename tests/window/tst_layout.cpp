@@ -1,4 +1,4 @@
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 #include "support/GameFixture.h"
 #include "window/Design.h"
 

@@ -1,6 +1,6 @@
-#include "app/runtime/Arithmetic.h"
+#include "runtime/Arithmetic.h"
 
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 
 #include <cmath>
 

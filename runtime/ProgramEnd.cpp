@@ -1,4 +1,4 @@
-#include "app/runtime/ProgramEnd.h"
+#include "runtime/ProgramEnd.h"
 
 namespace rt {
 

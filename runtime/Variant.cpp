@@ -1,7 +1,7 @@
-#include "app/runtime/Variant.h"
+#include "runtime/Variant.h"
 
-#include "app/runtime/Conversion.h"
-#include "app/runtime/RunError.h"
+#include "runtime/Conversion.h"
+#include "runtime/RunError.h"
 
 #include <optional>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "app/runtime/Conversion.h"
+#include "runtime/Conversion.h"
 
-#include "app/runtime/RunError.h"
+#include "runtime/RunError.h"
 
 #include <array>
 #include <charconv>
