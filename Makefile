@@ -5,17 +5,14 @@ BUILD_DIR ?= build
 SANITIZE ?= 0
 # WERROR=1: warnings are errors, as in CI; a player's or packager's build never fails on one.
 WERROR ?= 0
-CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_WERROR=$(WERROR)
 ifeq ($(SANITIZE),1)
 BUILD_DIR := build-sanitize
-CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
 
 # The Windows build: mingw-w64 against the static Qt for Windows in the shared folder beside
 # this clone, whose host tools (moc, rcc, uic) must be of its own version: Debian 13's Qt 6.8.2.
-# So it is made on Debian 13: here on Debian 13, else in a fresh Debian 13 root
-# (tools/on_debian13.sh) where ./dev installs what it needs and which leaves $(WINDOWS_DIR)
-# where it would be here. Qt is unpacked once, outside the build trees, so that `clean` keeps it;
+# So it is made on Debian 13, as the web build is: see on_debian13 below. Each Qt is unpacked
+# once, into a folder named by its version outside the build trees, so that `clean` keeps it;
 # QT_WINDOWS_PREFIX names another Qt, QT_WINDOWS_COPYRIGHT the copyright files of its sources.
 WINDOWS_DIR ?= build-windows
 SHARED ?= $(CURDIR)/../shared
@@ -39,12 +36,19 @@ WEB_DIR ?= build-web
 # The version of the Qt for WebAssembly, which names its archive and copyright files.
 QT_WEB_VERSION := 6.8.2
 QT_WEB_TARBALL = $(SHARED)/web/qt$(QT_WEB_VERSION)-wasm-singlethread-static.tar.xz
-QT_WEB_DIR := $(CURDIR)/qt-web
+QT_WEB_DIR := $(CURDIR)/qt-web/$(QT_WEB_VERSION)
 QT_WEB_PREFIX ?= $(QT_WEB_DIR)/qt6-wasm
 QT_WEB_COPYRIGHT ?= $(SHARED)/qt$(QT_WEB_VERSION)-copyright
 WEB_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQUORVEX_WERROR=$(WERROR) \
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WEB_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake \
 	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WEB_COPYRIGHT)
+# The native build, told where the Windows and web builds are, whose executables and site its
+# windows_* and web_* tests run.
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_WERROR=$(WERROR) \
+	-DQUORVEX_WINDOWS_BUILD=$(abspath $(WINDOWS_DIR)) -DQUORVEX_WEB_SITE=$(abspath $(WEB_DIR))/site
+ifeq ($(SANITIZE),1)
+CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
+endif
 TEST_BUILDS := build
 ifneq ($(SANITIZE),1)
 TEST_BUILDS += windows-if-possible web-if-possible
@@ -53,7 +57,7 @@ endif
 DEBIAN ?= 13
 
 .PHONY: build game run test windows windows-packages windows-here windows-packages-here \
-	release-on-debian13 windows-if-possible windows-test \
+	release-on-debian13 release-here windows-if-possible windows-test \
 	web web-site web-packages web-run web-if-possible \
 	bench package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
@@ -88,15 +92,21 @@ run: game
 test: $(TEST_BUILDS)
 	@$(ctest)
 
-# on_debian13 TARGET: ./dev TARGET on Debian 13, with this run's Windows variables and every
-# folder it names outside this clone bound at its own path.
-windows_variables = WINDOWS_DIR=$(abspath $(WINDOWS_DIR)) SHARED=$(abspath $(SHARED)) \
-	QT_WINDOWS_PREFIX=$(abspath $(QT_WINDOWS_PREFIX)) \
-	QT_WINDOWS_COPYRIGHT=$(abspath $(QT_WINDOWS_COPYRIGHT)) WERROR=$(WERROR)
-outside_clone = $(filter-out $(CURDIR) $(CURDIR)/%,$(abspath $(WINDOWS_DIR) $(QT_WINDOWS_PREFIX)))
-on_debian13 = mkdir -p $(WINDOWS_DIR) && bash tools/on_debian13.sh $(abspath $(SHARED)) \
-	$(addprefix --bind ,$(outside_clone)) -- ./dev $(1) $(windows_variables) \
-	$(if $(WINDOWS_TARGETS),'WINDOWS_TARGETS=$(WINDOWS_TARGETS)')
+# on_debian13 TARGET: ./dev TARGET on Debian 13 (tools/on_debian13.sh): here on Debian 13, else
+# in a fresh Debian 13 root, where ./dev installs what TARGET needs. Every variable a caller may
+# set is passed on, and every folder they name outside this clone is bound at its own path, so
+# that what is built there lands where it would be here.
+debian13_variables = WINDOWS_DIR WEB_DIR SHARED QT_WINDOWS_PREFIX QT_WINDOWS_COPYRIGHT QT_WEB_PREFIX \
+	QT_WEB_COPYRIGHT
+debian13_folders = $(abspath $(WINDOWS_DIR) $(WEB_DIR) $(QT_WINDOWS_PREFIX) $(QT_WEB_PREFIX))
+outside = $(sort $(filter-out $(CURDIR) $(CURDIR)/% $(abspath $(SHARED)) $(abspath $(SHARED))/%,$(1)))
+copyright_folders = $(abspath $(QT_WINDOWS_COPYRIGHT) $(QT_WEB_COPYRIGHT))
+on_debian13 = mkdir -p $(abspath $(WINDOWS_DIR) $(WEB_DIR)) && bash tools/on_debian13.sh $(abspath $(SHARED)) \
+	$(addprefix --bind ,$(call outside,$(debian13_folders))) \
+	$(addprefix --bind-ro ,$(call outside,$(copyright_folders))) -- ./dev $(1) \
+	$(foreach v,$(debian13_variables),$(v)=$(abspath $($(v)))) WERROR=$(WERROR) \
+	$(if $(WINDOWS_TARGETS),'WINDOWS_TARGETS=$(WINDOWS_TARGETS)') \
+	$(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH))
 
 windows:
 	@$(call on_debian13,windows-here)
@@ -105,8 +115,16 @@ windows:
 windows-packages:
 	@$(call on_debian13,windows-packages-here)
 
-# What a release builds on Debian 13, in one run there (tools/release.sh).
-release-on-debian13: windows-packages-here web-packages
+# The site in $(WEB_DIR)/site/.
+web:
+	@$(call on_debian13,web-site)
+
+# What a release builds on Debian 13, in one run there (tools/release.sh): the Windows
+# installer and zip, and the site's zip.
+release-on-debian13:
+	@$(call on_debian13,release-here)
+
+release-here: windows-packages-here web-packages
 
 windows-packages-here: WINDOWS_TARGETS = quorvex_windows_packages
 windows-here windows-packages-here: $(WINDOWS_DIR)/build.ninja
@@ -125,10 +143,6 @@ windows-if-possible:
 	@if [ -e $(QT_WINDOWS_TARBALL) ] && command -v wine >/dev/null; then \
 		$(MAKE) --no-print-directory windows; \
 	else echo "No Qt for Windows or no Wine: the Windows tests will be skipped"; fi
-
-# The site in $(WEB_DIR)/site/: here on Debian 13, else in a fresh Debian 13 root.
-web:
-	@bash tools/on_debian13.sh $(SHARED) -- ./dev web-site WERROR=$(WERROR) SHARED=$(SHARED)
 
 # Qt's CMake wants EMSDK at every configure and build: the prefix carries an emsdk-shaped folder.
 web-site: export EMSDK := $(QT_WEB_PREFIX)/emsdk
@@ -158,7 +172,7 @@ $(QT_WEB_DIR)/qt6-wasm/bin/qt-cmake:
 # shared Qt for WebAssembly); otherwise CTest reports the web_* tests as skipped.
 web-if-possible:
 	@if { [ -e $(QT_WEB_PREFIX)/bin/qt-cmake ] || [ -e $(QT_WEB_TARBALL) ]; } && \
-		[ "$$(. /etc/os-release && echo $${VERSION_ID%%.*})" -ge 13 ] && command -v emcc >/dev/null; then \
+		bash tools/debian13.sh >/dev/null && command -v emcc >/dev/null; then \
 		$(MAKE) --no-print-directory web-site; \
 	else echo "Not Debian 13, or no emscripten or Qt for WebAssembly: the web tests will be skipped"; fi
 

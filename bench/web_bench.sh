@@ -4,9 +4,8 @@
 set -uo pipefail
 site=$1
 echo "== the web build"
-release=$(. /etc/os-release && echo "${VERSION_ID:-0}")
-if ((${release%%.*} < 13)); then
-  echo "no web figures: the web build needs Debian 13's emscripten; this is Debian $release"
+if ! here=$(bash "$(dirname "$0")/../tools/debian13.sh"); then
+  echo "no web figures: the web build needs Debian 13's emscripten; this is $here"
   exit 0
 fi
 for tool in chromium chromedriver; do

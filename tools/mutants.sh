@@ -12,6 +12,7 @@ build=$scratch/build
 # `make windows` makes it (on Debian 13, a root of it elsewhere), with the shared folder beside
 # this working tree.
 windows_build=$scratch/build-windows
+web_build=$scratch/build-web
 # The web build of the scratch copy, made only for a fault whose tests are web_*: on Debian 13,
 # against the Qt for WebAssembly that this checkout's `make web` unpacks, into the folder its
 # test reads.
@@ -64,7 +65,7 @@ sync_tree() {
 build_web() { # with the unpacked Qt for WebAssembly, or one the scratch copy unpacks
   local prefix=()
   [[ -e $qt_web/bin/qt-cmake ]] && prefix=(QT_WEB_PREFIX="$qt_web")
-  make -C "$src" --no-print-directory web-site WEB_DIR="$src/build-web" SHARED="$root/../shared" \
+  make -C "$src" --no-print-directory web-site WEB_DIR="$web_build" SHARED="$root/../shared" \
     "${prefix[@]}"
 }
 
@@ -107,8 +108,7 @@ selected() { [[ -z ${QUORVEX_MUTANTS:-} || ,$QUORVEX_MUTANTS, == *,$1,* ]]; }
 # The web tests run where the site is built, on Debian 13; elsewhere a fault they alone catch
 # is reported as not run, and their tests leave the unplanted run.
 web_here=0
-# shellcheck disable=SC1091 # the running system's own file
-(($(. /etc/os-release && echo "${VERSION_ID:-0}" | cut -d. -f1) >= 13)) && web_here=1
+bash tools/debian13.sh >/dev/null && web_here=1
 runnable() { # the tests of a fault that run here
   local test kept=""
   for test in $1; do
@@ -120,7 +120,7 @@ runnable() { # the tests of a fault that run here
 sync_tree
 ask_codemodel "$build"
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUORVEX_WINDOWS_BUILD="$windows_build" >"$scratch/configure.log" 2>&1 ||
+  -DQUORVEX_WINDOWS_BUILD="$windows_build" -DQUORVEX_WEB_SITE="$web_build/site" >"$scratch/configure.log" 2>&1 ||
   { echo "configure failed: $scratch/configure.log"; exit 1; }
 
 all_tests=""

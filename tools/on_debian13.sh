@@ -4,21 +4,18 @@
 # root (tools/debian_root.sh) with the current folder bound writable at its own path, so that
 # what the command builds lands where it would have here, and with the shared folder read-only
 # at its own path.
-# Usage: on_debian13.sh SHARED_DIR [--bind DIR]... -- COMMAND...
+# Usage: on_debian13.sh SHARED_DIR [--bind DIR | --bind-ro DIR]... -- COMMAND...
 set -euo pipefail
 shared=$1
 shift
 binds=(--bind "$PWD")
-while [[ ${1:-} == --bind ]]; do
-  binds+=(--bind "$2")
+while [[ ${1:-} == --bind || ${1:-} == --bind-ro ]]; do
+  binds+=("$1" "$2")
   shift 2
 done
-[[ ${1:-} == -- ]] || { echo "usage: $0 SHARED_DIR [--bind DIR]... -- COMMAND..." >&2; exit 2; }
+[[ ${1:-} == -- ]] || { echo "usage: $0 SHARED_DIR [--bind[-ro] DIR]... -- COMMAND..." >&2; exit 2; }
 shift
-release=$(. /etc/os-release && echo "${VERSION_ID:-0}")
-if ((${release%%.*} >= 13)); then
-  exec "$@"
-fi
+here=$(bash "$(dirname "$0")/debian13.sh") && exec "$@"
 [[ ! -d $shared ]] || binds+=(--bind-ro "$shared")
-echo "== Debian $release here: $* in a fresh Debian 13 root"
+echo "== $here here: $* in a fresh Debian 13 root"
 exec bash "$(dirname "$0")/debian_root.sh" 13 "${binds[@]}" -- "$@"

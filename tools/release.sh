@@ -31,11 +31,9 @@ source=$work/$name
 # Built as a player builds it: what the source's Makefile does, without -Werror.
 make -C "$source" --no-print-directory game BUILD_DIR="$work/linux"
 bash tools/make_deb.sh "$work/linux" dist
-# What needs Debian 13 (the Windows packages and the site for browsers), in one run there with
-# the scratch folder bound.
-(cd "$source" && bash tools/on_debian13.sh "$shared" --bind "$work" -- \
-  ./dev release-on-debian13 SHARED="$shared" WINDOWS_DIR="$work/windows" WEB_DIR="$work/web" \
-  SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH")
+# What needs Debian 13 (the Windows packages and the site for browsers), in one run there.
+make -C "$source" --no-print-directory release-on-debian13 SHARED="$shared" \
+  WINDOWS_DIR="$work/windows" WEB_DIR="$work/web"
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" "$work/web/$name-web.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
 

@@ -4,9 +4,8 @@
 # Usage: play_site.sh SITE_FOLDER SHOTS_FOLDER
 set -uo pipefail
 site=$1 shots=$2
-release=$(. /etc/os-release && echo "${VERSION_ID:-0}")
-if ((${release%%.*} < 13)); then
-  echo "SKIP: the web build needs Debian 13's emscripten; this is Debian $release (./dev root-test runs these tests)"
+if ! here=$(bash "$(dirname "$0")/../../tools/debian13.sh"); then
+  echo "SKIP: the web build needs Debian 13's emscripten; this is $here (./dev root-test runs these tests)"
   exit 77
 fi
 for tool in chromium chromedriver; do
