@@ -77,7 +77,10 @@ endef
 $(eval $(call configured,$(BUILD_DIR),$(CMAKE_FLAGS)))
 $(eval $(call configured,$(WINDOWS_DIR),$(WINDOWS_CMAKE_FLAGS)))
 $(eval $(call configured,$(WEB_DIR),$(WEB_CMAKE_FLAGS)))
-ctest = ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600
+# The tests run side by side, each with its own X server, D-Bus session or scratch folder; one
+# more than the cores, since many of them wait on Wine, a browser or an X server.
+TEST_JOBS ?= $(shell echo $$(($$(nproc) + 1)))
+ctest = ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 600 --parallel $(TEST_JOBS)
 
 build: $(BUILD_DIR)/build.ninja
 	@cmake --build $(BUILD_DIR) --parallel

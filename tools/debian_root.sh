@@ -3,22 +3,26 @@
 # machine has it: laid anew from a minbase image on every call, so a package that no command
 # installs is missing there. Only the image and the downloaded packages are kept between calls
 # (under QUORVEX_ROOT_CACHE), which spares the downloads, not the installs.
-# Usage: debian_root.sh 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] [--bind DIR]
-#                        [--bind-ro DIR] -- COMMAND...
-#   --source: unpacked at /src/quorvex (the command runs there); --shared: bound read-only at
-#   /src/shared, as CI has ../shared beside the clone; --copy: put in /src; --bind, --bind-ro:
-#   a host folder bound at its own path, writable or not (the command runs in the first
-#   writable one), so that what is built there keeps the paths it has on the host.
+# Usage: debian_root.sh 12|13 [--kept] [--source TARBALL] [--shared DIR] [--copy FILE]
+#                        [--bind DIR] [--bind-ro DIR] -- COMMAND...
+#   --kept: the release's build root instead, laid once and kept (under QUORVEX_ROOT_CACHE)
+#   with what earlier commands installed in it, for builds that need the release's tools, not a
+#   proof of what a new machine lacks; laid anew after a week, so that it takes the release's
+#   updates; --source: unpacked at /src/quorvex (the command runs there); --shared: bound
+#   read-only at /src/shared, as CI has ../shared beside the clone; --copy: put in /src;
+#   --bind, --bind-ro: a host folder bound at its own path, writable or not (the command runs
+#   in the first writable one), so that what is built there keeps the paths it has on the host.
 set -euo pipefail
 case ${1:-} in
 12) codename=bookworm ;;
 13) codename=trixie ;;
-*) echo "usage: $0 12|13 [--source TARBALL] [--shared DIR] [--copy FILE] [--bind[-ro] DIR] -- COMMAND..." >&2; exit 2 ;;
+*) echo "usage: $0 12|13 [--kept] [--source TARBALL] [--shared DIR] [--copy FILE] [--bind[-ro] DIR] -- COMMAND..." >&2; exit 2 ;;
 esac
 shift
-source_tarball="" shared="" copies=() binds=()
+source_tarball="" shared="" copies=() binds=() kept=0
 while (($# > 0)); do
   case $1 in
+  --kept) kept=1; shift ;;
   --source) source_tarball=$(realpath "$2"); shift 2 ;;
   --shared) shared=$(realpath "$2"); shift 2 ;;
   --copy) copies+=("$(realpath "$2")"); shift 2 ;;
@@ -29,6 +33,11 @@ while (($# > 0)); do
   esac
 done
 (($# > 0)) || { echo "no command" >&2; exit 2; }
+# What is put in /src is the command's own, which a root shared by several cannot keep apart.
+if ((kept)) && [[ -n $source_tarball$shared || ${#copies[@]} -gt 0 ]]; then
+  echo "--kept takes no --source, --shared or --copy" >&2
+  exit 2
+fi
 command -v debootstrap >/dev/null || { echo "debootstrap is missing (./dev installs it)" >&2; exit 2; }
 
 cache=${QUORVEX_ROOT_CACHE:-/var/cache/quorvex-roots}
@@ -55,7 +64,11 @@ if [[ ! -s $image ]]; then
   mv "$image.new" "$image"
 fi
 
-root=$(mktemp -d /var/tmp/quorvex-root.XXXXXX)
+if ((kept)); then
+  root=$cache/$codename-build
+else
+  root=$(mktemp -d /var/tmp/quorvex-root.XXXXXX)
+fi
 root_archives=$root/var/cache/apt/archives
 # The packages this root downloaded join the kept ones; each root has its own folder, since apt
 # locks it, and roots may run side by side.
@@ -71,6 +84,7 @@ keep_downloads() {
 cleanup() {
   local bind target
   keep_downloads
+  ((kept)) && return
   for bind in "${binds[@]}"; do
     target=$root${bind#*:}
     ! mountpoint -q "$target" || umount -l "$target" || true
@@ -82,8 +96,22 @@ cleanup() {
   rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
-tar -C "$root" -xf "$image"
-chmod 755 "$root" # as a root folder is, or apt's own user cannot reach its lists
+# lay: the root from the image, unless it is laid already (a kept one less than a week ago).
+lay() {
+  if [[ -e $root/.laid && -z $(find "$root/.laid" -mtime +6) ]]; then return; fi
+  rm -rf --one-file-system "$root"
+  mkdir -p "$root"
+  tar -C "$root" -xf "$image"
+  chmod 755 "$root" # as a root folder is, or apt's own user cannot reach its lists
+  # A root here can always be laid anew, so dpkg need not sync each file it unpacks to disk.
+  echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/quorvex-unsafe-io"
+  touch "$root/.laid"
+}
+if ((kept)); then
+  (flock 8 && lay) 8>"$root.lock" # commands may share the kept root side by side; one lays it
+else
+  lay
+fi
 mkdir -p "$root_archives/partial"
 cp -l "$archives"/*.deb "$root_archives/" 2>/dev/null || cp "$archives"/*.deb "$root_archives/" 2>/dev/null || true
 cp /etc/resolv.conf "$root/etc/resolv.conf"

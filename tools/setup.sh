@@ -40,12 +40,14 @@ available() {
   echo "no package of '$1' in this release" >&2
   return 1
 }
+# Commands side by side in one root take turns at apt.
+apt_get=("${as_root[@]}" flock /var/lib/apt/quorvex-setup.lock apt-get)
 if [[ ${#missing[@]} -gt 0 ]]; then
-  "${as_root[@]}" apt-get update -qq
+  "${apt_get[@]}" update -qq
   packages=()
   for need in "${missing[@]}"; do packages+=("$(available "$need")"); done
   echo "Installing: ${packages[*]}"
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${packages[@]}"
+  DEBIAN_FRONTEND=noninteractive "${apt_get[@]}" install -y --no-install-recommends "${packages[@]}"
 fi
 if [[ $need_locale -eq 1 ]]; then
   "${as_root[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen

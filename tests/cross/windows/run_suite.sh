@@ -9,8 +9,8 @@
 # - QUORVEX_STOCK_FONTS=1 hides the host's fonts, so that a suite meets only the fonts of a
 #   stock Windows and the game's own; Wine keeps a list of fonts in its prefix, so such a
 #   suite has a prefix of its own.
-# - The suites share one Wine prefix beside them (some 700 MB), made on the first run and
-#   kept. Suites may run side by side in it, so none ends Wine's server by force: each waits,
+# - The suites share one Wine prefix beside them (some 700 MB) for each Wine version, made on
+#   the first run and kept. Suites may run side by side in it, so none ends Wine's server by force: each waits,
 #   a minute at most, for the server to end by itself once the last program in it has ended.
 # - On the Windows platform the suite's windows are real ones, which Wine shows on an X server
 #   of the suite's own.
@@ -42,10 +42,13 @@ while IFS='=' read -r variable value; do
   export "WINE$variable=$value"
 done < <(env | grep '^QT_')
 
+# One prefix per Wine version, as the tests of one build may run under Wine 8 and Wine 10.
+wine=$(wine --version)
+prefix=$build/${wine%% *}-prefix
 if [[ ${QUORVEX_STOCK_FONTS:-0} == 1 ]]; then
-  wine_session "$build/wine-prefix-stock-fonts" shared stock-fonts
+  wine_session "$prefix-stock-fonts" shared stock-fonts
 else
-  wine_session "$build/wine-prefix" shared
+  wine_session "$prefix" shared
 fi
 log=$work/log.txt
 if [[ ${QT_QPA_PLATFORM:-} == windows ]]; then
