@@ -8,7 +8,7 @@ import pathlib
 import statistics
 import sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools" / "harness"))
 from browser import Page, chromium, served, wait  # noqa: E402
 
 LOADS = 7

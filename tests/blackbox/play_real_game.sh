@@ -8,7 +8,7 @@ set -uo pipefail
 game=$1
 here=$(dirname "$0")
 source "$here/../support/script_test.sh"
-source "$here/../support/x_server.sh"
+source "$harness/x_server.sh"
 source "$here/../support/play_by_pixels.sh"
 skip_without Xvfb xdotool xprop import convert
 finish() {

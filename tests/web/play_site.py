@@ -9,7 +9,8 @@ import pathlib
 import sys
 import tempfile
 
-from browser import Page, chromium, served, wait
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
+from browser import Page, chromium, served, wait  # noqa: E402
 
 WIDTH, HEIGHT = 679, 479  # the window's design size, in CSS pixels
 # Design points: buttons' and chips' centres.

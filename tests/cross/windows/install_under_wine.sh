@@ -13,8 +13,8 @@ support=$(dirname "$0")/../../support
 source "$support/script_test.sh"
 skip_without wine wineserver winepath Xvfb xdotool import convert python3
 [[ -f $installer ]] || { echo "SKIP: $installer not built (make windows)"; exit 77; }
-source "$support/x_server.sh"
-source "$support/wine_session.sh"
+source "$harness/x_server.sh"
+source "$harness/wine_session.sh"
 source "$support/play_by_pixels.sh"
 here=$(dirname "$0")
 source "$here/play_game.sh"

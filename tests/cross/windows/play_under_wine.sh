@@ -9,8 +9,8 @@ support=$(dirname "$0")/../../support
 source "$support/script_test.sh"
 skip_without wine wineserver Xvfb xdotool import convert
 [[ -f $game ]] || { echo "SKIP: $game not built (make windows)"; exit 77; }
-source "$support/x_server.sh"
-source "$support/wine_session.sh"
+source "$harness/x_server.sh"
+source "$harness/wine_session.sh"
 source "$support/play_by_pixels.sh"
 source "$(dirname "$0")/play_game.sh"
 wine_session "$work/prefix" own stock-fonts
