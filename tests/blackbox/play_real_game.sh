@@ -3,9 +3,9 @@
 # with real clicks at the buttons' and chips' pixel places, judges the screen by its colours,
 # ends the game with End and checks the exit status. Every wait is for a condition, with a
 # timeout, so a slow machine only makes the test slower. Everything it starts, it ends.
-# Usage: play_real_game.sh PATH_TO_QUORVEX
+# Usage: play_real_game.sh PATH_TO_QUORVEX PATH_TO_WINDOW_PLACES
 set -uo pipefail
-game=$1
+game=$1 places=$2
 here=$(dirname "$0")
 source "$here/../support/script_test.sh"
 source "$harness/x_server.sh"
@@ -16,6 +16,7 @@ finish() {
   exit
 }
 
+pixel_places "$places" || { fail "no places"; finish; }
 start_x_server "$work" || { fail "no X server"; finish; }
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
