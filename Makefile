@@ -184,7 +184,7 @@ windows-test: build windows
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
-	@bash bench/web_bench.sh $(WEB_DIR)/site
+	@bash bench/web_bench.sh $(WEB_DIR)/site $(BUILD_DIR)/tools/window_places
 	@bash bench/windows_bench.sh $(WINDOWS_DIR)/quorvex.exe
 
 # build/quorvex_<version>_<arch>.deb, packed as a release packs it.

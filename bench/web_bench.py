@@ -2,17 +2,17 @@
 """The web build's figures: the site's bytes as served (raw and gzip-compressed, each file and
 the total), the time from navigation to the game's first frame in headless Chromium (median of
 several loads), and a press on the window to its repaint. A report, not a test.
-Usage: web_bench.py SITE"""
+Usage: web_bench.py SITE PATH_TO_WINDOW_PLACES"""
 import gzip
 import pathlib
 import statistics
 import sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools" / "harness"))
 from browser import Page, chromium, served, wait  # noqa: E402
+from places import read_places  # noqa: E402
 
 LOADS = 7
-BET = (72, 104)  # the Bet button's centre in the window's design
 # Qt draws each window's frames into a canvas with putImageData: record when it first did, and
 # the first time after each pointer press (performance.now(): milliseconds since navigation).
 PROBE = """
@@ -46,7 +46,7 @@ def main():
     site = pathlib.Path(sys.argv[1])
     sizes(site)
     driver = chromium()
-    page = Page(driver)
+    page = Page(driver, read_places(sys.argv[2]))
     try:
         page.cdp("Page.addScriptToEvaluateOnNewDocument", source=PROBE)
         page.cdp("Network.setCacheDisabled", cacheDisabled=True)
@@ -57,7 +57,7 @@ def main():
                 frames = lambda: page.js("return window.quorvexFrames")
                 firsts.append(wait(60, "first frame", lambda: frames()["first"]))
                 wait(30, "game on the page", page.game_box)
-                page.mouse(*BET)
+                page.mouse("Bet")
                 repaints.append(wait(10, "repaint after a press", lambda: frames()["repaint"]))
     finally:
         driver.quit()

@@ -4,16 +4,22 @@
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 
-# The window's design, read from the one place it is written, for the page around the window.
+# The window's design, read from the one place it is written, for the page around the window:
+# its title, and its size in twips turned into pixels as window/Twips.h turns them.
+file(STRINGS ${PROJECT_SOURCE_DIR}/window/Twips.h twips_lines REGEX "twipsPerPixel = ")
+if(NOT twips_lines MATCHES "twipsPerPixel = ([0-9]+)")
+  message(FATAL_ERROR "window/Twips.h: no twipsPerPixel found")
+endif()
+set(twips_per_pixel ${CMAKE_MATCH_1})
 file(STRINGS ${PROJECT_SOURCE_DIR}/window/Design.h design_lines
      REGEX "windowTitle = |clientWidth = |clientHeight = ")
 foreach(line ${design_lines})
   if(line MATCHES "windowTitle = \"([^\"]*)\"")
     set(QUORVEX_WINDOW_TITLE "${CMAKE_MATCH_1}")
   elseif(line MATCHES "clientWidth = ([0-9]+)")
-    math(EXPR QUORVEX_WINDOW_WIDTH "${CMAKE_MATCH_1} / 15") # twips to pixels at 96 dpi
+    math(EXPR QUORVEX_WINDOW_WIDTH "${CMAKE_MATCH_1} / ${twips_per_pixel}")
   elseif(line MATCHES "clientHeight = ([0-9]+)")
-    math(EXPR QUORVEX_WINDOW_HEIGHT "${CMAKE_MATCH_1} / 15")
+    math(EXPR QUORVEX_WINDOW_HEIGHT "${CMAKE_MATCH_1} / ${twips_per_pixel}")
   endif()
 endforeach()
 if(NOT QUORVEX_WINDOW_TITLE OR NOT QUORVEX_WINDOW_WIDTH OR NOT QUORVEX_WINDOW_HEIGHT)

@@ -3,7 +3,9 @@
 name: each program a test's command names (CTestTestfile.cmake, whose commands CMake writes
 whether or not their programs are built yet) is matched to the target whose artifact it is,
 in the Linux build tree or the Windows one (CMake's file API, which the trees were configured
-to answer). A test that names no program, such as the package's check, needs its whole tree.
+to answer). A test that names no program, such as the package's check, needs its whole tree;
+so does one that names a file of the Windows tree that is no target's program, such as the
+installer, whatever else it names.
 
 Usage: test_targets.py BUILD WINDOWS_BUILD TEST...
 Prints one "build TARGET" or "windows TARGET" line per target needed."""
@@ -57,16 +59,18 @@ def main():
     missing = wanted - tests.keys()
     if missing:
         sys.exit("no such test: " + " ".join(sorted(missing)))
+    windows = os.path.realpath(windows_build) + os.sep
     needed = set()
     for name in sorted(wanted):
         arguments = [os.path.realpath(argument) for argument in tests[name]]
         found = {(tree, targets[argument])
                  for argument in arguments
                  for tree, targets in trees.items() if argument in targets}
+        inside = [argument for argument in arguments if argument.startswith(windows)]
+        if any(argument not in trees["windows"] for argument in inside):
+            found.add(("windows", "all"))
         if not found:
-            windows = os.path.realpath(windows_build) + os.sep
-            inside = any(argument.startswith(windows) for argument in arguments)
-            found = {("windows" if inside else "build", "all")}
+            found = {("build", "all")}
         needed |= found
     for tree, target in sorted(needed):
         print(tree, target)

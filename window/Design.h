@@ -26,7 +26,7 @@ struct ButtonDesign {
     const char* name;
     const char* caption;
     TwipRect place;
-    int tabIndex;
+    int tabIndex; // Tab moves the focus from button to button in this order
     bool visible;
 };
 
@@ -38,7 +38,6 @@ struct LabelDesign {
     QColor background;
     QColor text; // invalid: the desktop's button-text colour, if legible (legibleText)
     bool centred;
-    int tabIndex;
 };
 
 inline constexpr FontDesign buttonFont{"Times New Roman", 29, true};
@@ -80,26 +79,23 @@ inline const std::array<LabelDesign, 5> labels{{
      {"MS Sans Serif", 32, false},
      orange,
      {},
-     false,
-     7},
-    {"Digit", startingReel, reelPlace, {"News Gothic MT", 64, true}, yellow, red, true, 6},
+     false},
+    {"Digit", startingReel, reelPlace, {"News Gothic MT", 64, true}, yellow, red, true},
     {"Comment",
      startingComment,
      {360, 6240, 4455, 1215},
      {"MS Sans Serif", 18, false},
      green,
      {},
-     false,
-     5},
-    {"MoneyLabel", "Money", {360, 5040, 1575, 615}, {"Tahoma", 29, true}, green, {}, false, 4},
+     false},
+    {"MoneyLabel", "Money", {360, 5040, 1575, 615}, {"Tahoma", 29, true}, green, {}, false},
     {"Money",
      startingBankroll,
      {360, 5640, 4215, 615},
      {"MS Sans Serif", 32, false},
      orange,
      {},
-     false,
-     3},
+     false},
 }};
 
 QFont fontOf(const FontDesign& design);

@@ -1,17 +1,20 @@
 #include "window/Quorvex.h"
 
-#include "runtime/ProgramEnd.h"
 #include "rules/Amounts.h"
 #include "rules/ChipNames.h"
 #include "rules/MoneyCheck.h"
 #include "rules/Payout.h"
 #include "rules/Staking.h"
+#include "runtime/ProgramEnd.h"
 #include "window/CaptionLabel.h"
 #include "window/ChipKeys.h"
 #include "window/CommandButton.h"
 #include "window/Design.h"
 
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <vector>
 
 namespace quorvex {
 namespace {
@@ -56,6 +59,16 @@ void setTop(QWidget& control, int twips) {
     control.move(control.x(), toPixels(twips));
 }
 
+std::vector<QWidget*> buttonsByTabIndex(const QWidget& window) {
+    auto designs = design::buttons;
+    std::ranges::sort(designs, {}, &design::ButtonDesign::tabIndex);
+    std::vector<QWidget*> buttons;
+    for (const auto& design : designs)
+        buttons.push_back(window.findChild<QPushButton*>(QString::fromLatin1(design.name),
+                                                         Qt::FindDirectChildrenOnly));
+    return buttons;
+}
+
 QString reelDescription(std::int16_t reel) {
     return QStringLiteral("Reel %1").arg(reel + 1);
 }
@@ -96,12 +109,11 @@ void Quorvex::describe() {
 }
 
 void Quorvex::setTabOrder() {
-    // By tab index: Spin 0, Bet 1, End 2, Done 8, Reset 9; the labels take no focus.
-    QWidget::setTabOrder(&Spin, &Bet);
-    QWidget::setTabOrder(&Bet, &End);
-    QWidget::setTabOrder(&End, &Done);
-    QWidget::setTabOrder(&Done, &Reset);
-    QWidget::setTabOrder(&Reset, &Spin);
+    // The buttons by tab index, the last leading back to the first; labels and chips take no
+    // focus.
+    const std::vector<QWidget*> chain = buttonsByTabIndex(*this);
+    for (std::size_t i = 0; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[(i + 1) % chain.size()]);
 }
 
 void Quorvex::moneycheck(const rt::Variant& kind) {

@@ -3,12 +3,12 @@
 # with real clicks at the buttons' and chips' pixel places, judges the screen by its colours,
 # ends the game with End and checks the exit status. Every wait is for a condition, with a
 # timeout, so a slow machine only makes the test slower. Everything it starts, it ends.
-# Usage: play_real_game.sh PATH_TO_QUORVEX
+# Usage: play_real_game.sh PATH_TO_QUORVEX PATH_TO_WINDOW_PLACES
 set -uo pipefail
-game=$1
+game=$1 places=$2
 here=$(dirname "$0")
 source "$here/../support/script_test.sh"
-source "$here/../support/x_server.sh"
+source "$harness/x_server.sh"
 source "$here/../support/play_by_pixels.sh"
 skip_without Xvfb xdotool xprop import convert
 finish() {
@@ -16,6 +16,7 @@ finish() {
   exit
 }
 
+pixel_places "$places" || { fail "no places"; finish; }
 start_x_server "$work" || { fail "no X server"; finish; }
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &

@@ -7,7 +7,7 @@ set -uo pipefail
 game=$1
 here=$(dirname "$0")
 source "$here/../support/script_test.sh"
-source "$here/../support/x_server.sh"
+source "$harness/x_server.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 skip_without Xvfb xdotool dbus-daemon dbus-send "$launcher"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi missing"; exit 77; }

@@ -2,16 +2,27 @@
 # Sourced, after script_test.sh, by the tests that play the game's window with real clicks at
 # pixel places and judge it by screenshots (xdotool, and ImageMagick's import and convert), on
 # Linux and under Wine alike. The test sets `window` to the window's X id.
-
-# The places in the window, in pixels: window/Design.h's twips divided by 15. A place is
-# "X Y", a button's or a chip's centre or a point of a part; a part is a geometry, WxH+X+Y.
-window_size=679x479
-spin_at="72 44" bet_at="72 104" done_at="180 104" end_at="72 168"
-chip0_at="300 168"                         # chip 0, one dollar; blue while the chips are hidden
-chip0_edge="244 168" chip11_edge="484 312" # green only while the chips are shown
-background_at="255 20" reel0_at="274 125"
-reels=241x81+272+48 stake=273x41+304+376 reel0_inside=79x79+273+49
+source "$harness/places.sh"
 blue=0,0,255 yellow=255,255,0 chip_green=0,128,0
+
+# pixel_places PROGRAM: the places in the window, in pixels, from tools/window_places (PROGRAM).
+# A place is "X Y", a button's or a chip's centre or a point of a part; a part is a geometry,
+# WxH+X+Y.
+pixel_places() {
+  read_places "$1" || return 1
+  window_size=$(part_of window)
+  window_size=${window_size%%+*} # WxH
+  spin_at=$(centre_of Spin) bet_at=$(centre_of Bet) done_at=$(centre_of Done)
+  end_at=$(centre_of End)
+  chip0_at=$(centre_of chip0) # chip 0, one dollar; blue while the chips are hidden
+  # Green only while the chips are shown: 4 pixels inside a chip's left edge, at its middle.
+  chip0_edge="$((place_chip0[0] + 4)) ${place_chip0[5]}"
+  chip11_edge="$((place_chip11[0] + 4)) ${place_chip11[5]}"
+  # The background between the buttons and the reels; reel 0's lower left, clear of its digit.
+  background_at="$((place_Reset[0] + place_Reset[2] + 14)) $((place_Reset[1] + 4))"
+  reel0_at="$((place_reel0[0] + 2)) $((place_reel0[1] + place_reel0[3] - 4))"
+  reels=$(part_of reels) stake=$(part_of Amt) reel0_inside=$(part_of reel0 1)
+}
 
 # shot NAME: a screenshot of the window, kept as NAME in the scratch folder.
 shot() { import -window "$window" "$work/$1.png" 2>/dev/null; }

@@ -3,18 +3,19 @@
 desktop page, by keys, and by taps on a phone-sized page; a message box by a right press, a held
 chip and Shift; End and the page's new game; a lost bankroll's "You're broke!" ending the game;
 the page again with the server stopped. The window is judged by
-screenshots and by the page's accessible elements. Usage: play_site.py SITE SHOTS_FOLDER
+screenshots and by the page's accessible elements.
+Usage: play_site.py SITE SHOTS_FOLDER PATH_TO_WINDOW_PLACES
 Exit status: 0 passed, 1 failed."""
 import pathlib
 import sys
 import tempfile
 
-from browser import Page, chromium, served, wait
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
+from browser import Page, chromium, served, wait  # noqa: E402
+from places import read_places  # noqa: E402
 
-WIDTH, HEIGHT = 679, 479  # the window's design size, in CSS pixels
-# Design points: buttons' and chips' centres.
-SPIN, BET, DONE, END, RESET = (72, 44), (72, 104), (180, 104), (72, 168), (180, 44)
-CHIP_ONE_DOLLAR = (300, 168)
+# The places a turn presses (chip 0 is the one-dollar chip).
+PRESSED = {"bet": "Bet", "chip": "chip0", "done": "Done", "spin": "Spin"}
 # After a one-dollar stake is spun: Money with the comments that may come with it.
 SPUN = {
     "999": {"Sorry, try again! You didn't get anything."},
@@ -105,6 +106,12 @@ class Game(Page):
               }
             return [x1 - x0 + 1, y1 - y0 + 1];""", left, top, width, height)
 
+    def first_reel_ink(self, ratio):
+        """The red ink inside the first reel's border, on a page at that ratio."""
+        reel = self.places["reel0"]
+        inside = (reel.left + 1, reel.top + 1, reel.width - 2, reel.height - 2)
+        return self.red_ink(*(ratio * n for n in inside))
+
     def buttons(self):
         return sorted(self.elements()["buttons"])
 
@@ -165,7 +172,7 @@ def main():
     site, shots = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     shots.mkdir(parents=True, exist_ok=True)
     driver = chromium()
-    game = Game(driver)
+    game = Game(driver, read_places(sys.argv[3]))
     try:
         cut_short(game, site, shots)
         with served(site) as (url, server):
@@ -185,7 +192,7 @@ def play(game, url, shots, server):
     print("== drawn at the device's pixels on a page at ratio 2", flush=True)
     game.screen(1280, 900, 2)
     game.load(url)
-    ink = game.red_ink(2 * 273, 2 * 49, 2 * 79, 2 * 79)
+    ink = game.first_reel_ink(2)
     check(48 <= ink[0] <= 52 and 88 <= ink[1] <= 94,
           f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 50 x 91")
     game.shot(shots / "desktop-ratio2.png")
@@ -194,26 +201,26 @@ def play(game, url, shots, server):
     game.screen(1280, 900, 1)
     game.load(url)
     check(game.driver.title == "Quorvex!", f"page title {game.driver.title!r}")
-    box = game.game_box()
-    check(box[2:] == [WIDTH, HEIGHT], f"the window is {box[2]} x {box[3]} on a large page")
+    box, design = game.game_box(), game.places["window"]
+    check(box[2:] == [design.width, design.height],
+          f"the window is {box[2]} x {box[3]} on a large page")
     game.shot(shots / "desktop-start.png")
     # The reels' face, Liberation Sans Narrow Bold at 64 px, inks a 0 of 25 x 46 pixels; the
     # face Qt falls back to without it (DejaVu Sans Bold) inks one far wider.
-    ink = game.red_ink(273, 49, 79, 79)
+    ink = game.first_reel_ink(1)
     check(24 <= ink[0] <= 26 and 45 <= ink[1] <= 47,
           f"the first reel's 0 is {ink[0]} x {ink[1]}, not 25 x 46")
     print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
-    points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
-    whole_turn(game, lambda step: game.mouse(*points[step]), "mouse")
+    whole_turn(game, lambda step: game.mouse(PRESSED[step]), "mouse")
     game.shot(shots / "desktop-turn.png")
     print("labels after a turn:", game.texts(), "buttons:", game.buttons(), flush=True)
 
     print("== a right press names the chip in a message box; Return closes it", flush=True)
-    game.mouse(*BET)
+    game.mouse("Bet")
     wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
     game.js("window.menuPrevented = null; window.addEventListener('contextmenu', "
             "event => { window.menuPrevented = event.defaultPrevented; })")
-    game.mouse(*CHIP_ONE_DOLLAR, button="right")
+    game.mouse("chip0", button="right")
     prevented = wait(15, "a context menu event", lambda: game.js(
         "return window.menuPrevented === null ? null : [window.menuPrevented]"))
     check(prevented == [True], "the browser's context menu is let through on a right press")
@@ -223,11 +230,11 @@ def play(game, url, shots, server):
     game.shot(shots / "desktop-box.png")
     game.key("Enter", "Enter", "\r", 13)
     wait(15, "message box closed by Return", lambda: not named())
-    game.mouse(*DONE)
+    game.mouse("Done")
     wait(15, "Spin back", lambda: "Spin" in game.buttons())
 
     print("== End, then the page's new game", flush=True)
-    game.mouse(*END)
+    game.mouse("End")
     wait(15, "the page's ending", lambda: game.js(
         "return document.getElementById('status').textContent") == "The game has ended.")
     check(game.game_box() is None, "the window stays on the page after End")
@@ -258,18 +265,18 @@ def play(game, url, shots, server):
 
     print("== the whole bankroll staked until a spin loses it; then Bet: \"You're broke!\"", flush=True)
     for _ in range(30):  # a spin loses with odds 504 in 1000: 30 wins in a row are 1 in 10^9
-        game.mouse(*RESET)
-        game.mouse(*BET)
+        game.mouse("Reset")
+        game.mouse("Bet")
         wait(15, "chip buttons", lambda: "One Thousand Dollars" in game.buttons())
         game.key(*DIGIT_3)
         game.expect("the bankroll staked", Money="0", Stake="1000")
-        game.mouse(*DONE)
+        game.mouse("Done")
         wait(15, "Spin back", lambda: "Spin" in game.buttons())
-        game.mouse(*SPIN)
+        game.mouse("Spin")
         game.expect("spun", Stake="0")
         if game.texts().get("Money") == "0":
             break
-    game.mouse(*BET)
+    game.mouse("Bet")
     check(wait(15, "the box saying so", lambda: game.box("You're broke!")),
           "no box said \"You're broke!\"")
     game.shot(shots / "desktop-broke.png")
@@ -304,15 +311,14 @@ def phone(game, url, shots):
     check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
                   "document.scrollingElement.scrollWidth <= innerWidth"), "the phone page scrolls")
     game.shot(shots / "phone-start.png")
-    points = {"bet": BET, "chip": CHIP_ONE_DOLLAR, "done": DONE, "spin": SPIN}
-    texts = whole_turn(game, lambda step: game.tap(*points[step]), "taps")
+    texts = whole_turn(game, lambda step: game.tap(PRESSED[step]), "taps")
     game.shot(shots / "phone-turn.png")
 
     print("== holding a chip names it; Return closes the box", flush=True)
-    game.tap(*BET)
+    game.tap("Bet")
     wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
     named = lambda: "One Dollar" in game.elements()["labels"]
-    game.tap(*CHIP_ONE_DOLLAR, held_until=lambda: game.box("One Dollar"))
+    game.tap("chip0", held_until=lambda: game.box("One Dollar"))
     game.shot(shots / "phone-held.png")
     game.key("Enter", "Enter", "\r", 13)
     wait(15, "the box closed", lambda: not named())

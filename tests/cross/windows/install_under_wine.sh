@@ -6,19 +6,20 @@
 # left: no file, folder, shortcut or registry key (after the restart Windows would do, which
 # deletes the uninstaller's own copy in the temporary folder).
 # QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the installed game in play.
-# Usage: install_under_wine.sh PATH_TO_SETUP.exe VERSION (the build's)
+# Usage: install_under_wine.sh PATH_TO_SETUP.exe VERSION (the build's) PATH_TO_WINDOW_PLACES
 set -uo pipefail
-installer=$1 version=$2
+installer=$1 version=$2 places=$3
 support=$(dirname "$0")/../../support
 source "$support/script_test.sh"
 skip_without wine wineserver winepath Xvfb xdotool import convert python3
 [[ -f $installer ]] || { echo "SKIP: $installer not built (make windows)"; exit 77; }
-source "$support/x_server.sh"
-source "$support/wine_session.sh"
+source "$harness/x_server.sh"
+source "$harness/wine_session.sh"
 source "$support/play_by_pixels.sh"
 here=$(dirname "$0")
 source "$here/play_game.sh"
 wine_session "$work/prefix" own stock-fonts
+pixel_places "$places" || exit 1
 start_x_server "$work" || exit 1
 
 folder='C:\Program Files\Quorvex'

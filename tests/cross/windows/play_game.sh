@@ -1,8 +1,8 @@
-# Sourced after tests/support/play_by_pixels.sh and wine_session.sh. play_game EXE plays the
-# Windows executable on the test's display: the window's title and client size, Bet showing
-# the chips, a staked spin changing a reel, a chip's value in a message box titled
-# "Quorvex 2.0", and End ending the program with status 0. Every wait is for a condition, with
-# a time limit.
+# Sourced after tests/support/play_by_pixels.sh, whose places pixel_places has read, and
+# tools/harness/wine_session.sh. play_game EXE plays the Windows executable on the test's
+# display: the window's title and client size, Bet showing the chips, a staked spin changing a
+# reel, a chip's value in a message box titled "Quorvex 2.0", and End ending the program with
+# status 0. Every wait is for a condition, with a time limit.
 # QUORVEX_WINDOWS_SHOTS=FOLDER keeps screenshots of the screen in play and betting mode.
 play_game() {
   local game=$1

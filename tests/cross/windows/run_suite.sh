@@ -23,8 +23,8 @@ source "$support/script_test.sh"
 skip_without wine wineserver fc-list
 [[ ${QT_QPA_PLATFORM:-} == windows ]] && skip_without Xvfb
 [[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
-source "$support/x_server.sh"
-source "$support/wine_session.sh"
+source "$harness/x_server.sh"
+source "$harness/wine_session.sh"
 suite=$(realpath "$suite")
 build=$(dirname "$suite")
 

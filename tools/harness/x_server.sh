@@ -1,7 +1,7 @@
 # shellcheck shell=bash
-# Sourced by the tests that need an X server of their own.
+# Sourced, after session.sh, by the scripts that need an X server of their own.
 # start_x_server WORK_DIR [SECONDS]: starts Xvfb, sets x_server_pid and adds it to `started`
-# (script_test.sh ends them), and exports DISPLAY once the server is ready for clients; fails
+# (session.sh ends them), and exports DISPLAY once the server is ready for clients; fails
 # after SECONDS (default 30) or if the server exits.
 # - -displayfd: the server takes the first free display number itself and writes it only
 #   once it accepts clients, so no number is guessed and no client has to probe it.

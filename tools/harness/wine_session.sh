@@ -1,13 +1,12 @@
 # shellcheck shell=bash
-# Sourced, after script_test.sh, by the tests that run the Windows build under Wine.
-support=$(dirname "${BASH_SOURCE[0]}")
+# Sourced, after session.sh, by the scripts that run the Windows build under Wine.
 
 # windows_path PATH: the path as a Windows program under Wine sees it (Wine maps Z: to /).
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 
 # wine_session PREFIX own|shared [stock-fonts]: Wine runs programs in PREFIX, made if missing.
-# - own: the test's alone; its ending stops Wine's server and every program in it.
-# - shared: other tests may run in it side by side, so none ends its server by force: the
+# - own: the script's alone; its ending stops Wine's server and every program in it.
+# - shared: other scripts may run in it side by side, so none ends its server by force: the
 #   ending waits, with a limit, for the server to end by itself once its last program has.
 # - stock-fonts: programs meet only the fonts of a stock Windows and their own, none of the
 #   host's.
@@ -18,7 +17,7 @@ wine_session() {
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [[ ${3:-} == stock-fonts ]]; then
     export FONTCONFIG_FILE
-    FONTCONFIG_FILE=$(realpath "$support/stock_fonts.conf")
+    FONTCONFIG_FILE=$(realpath "$(dirname "${BASH_SOURCE[0]}")/stock_fonts.conf")
   fi
   mkdir -p "$WINEPREFIX"
 }
@@ -28,7 +27,7 @@ wine_idle() {
   echo "Wine's server of $WINEPREFIX runs on after 60s"
   return 1
 }
-# Called by script_test.sh's cleanup before it ends the processes the test started.
+# Called by session.sh's cleanup before it ends the processes the script started.
 before_cleanup() {
   [[ -n ${WINEPREFIX:-} ]] || return 0
   [[ $wine_prefix_use == own ]] && wineserver -k 2>/dev/null

@@ -57,10 +57,11 @@ def chromium():
 
 
 class Page:
-    """One browser page showing the game; coordinates in CSS pixels of the window's design."""
+    """One browser page showing the game, whose places (places.py) it presses by name."""
 
-    def __init__(self, driver):
+    def __init__(self, driver, places):
         self.driver = driver
+        self.places = places
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
@@ -82,22 +83,23 @@ class Page:
             if (!g || g.hidden) return null;
             const r = g.getBoundingClientRect(); return [r.x, r.y, r.width, r.height];""")
 
-    def at(self, x, y):
-        """The page point of the window's design point (x, y)."""
+    def at(self, name):
+        """The page point of the centre of the window's place of that name."""
         left, top, width, _ = self.game_box()
-        scale = width / 679
+        scale = width / self.places["window"].width
+        x, y = self.places[name].centre
         return left + x * scale, top + y * scale
 
-    def mouse(self, x, y, button="left"):
-        px, py = self.at(x, y)
+    def mouse(self, name, button="left"):
+        px, py = self.at(name)
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
             self.cdp("Input.dispatchMouseEvent", type=kind, x=px, y=py, button=button,
                      buttons=0 if kind == "mouseMoved" else (1 if button == "left" else 2),
                      clickCount=0 if kind == "mouseMoved" else 1)
 
-    def tap(self, x, y, held_until=None):
+    def tap(self, name, held_until=None):
         """A tap; with held_until, the finger stays down until that condition holds."""
-        px, py = self.at(x, y)
+        px, py = self.at(name)
         self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": px, "y": py}])
         if held_until:
             wait(15, "what the hold brings", held_until)
