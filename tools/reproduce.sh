@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release of the last commit (the one checked out when it starts) twice, each from
-# its own clone in its own folder, one after the other, and compares the two: SHA256SUMS line
-# for line, and diffoscope on every file that differs. Then the package, built on the older
-# Debian release, is installed and played on the newer one.
+# its own clone in its own folder, side by side, and compares the two: SHA256SUMS line for
+# line, and diffoscope on every file that differs. Then the package, built on the older Debian
+# release, is installed and played on the newer one.
 # Usage: reproduce.sh SHARED_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,13 +12,21 @@ trap 'rm -rf "$work"' EXIT
 commit=$(git rev-parse HEAD)
 first=$work/first/quorvex
 second=$work/the-second-build/src/quorvex
+builds=()
 for clone in "$first" "$second"; do
   git clone --quiet --no-local . "$clone"
   git -C "$clone" checkout --quiet --detach "$commit"
   echo "== release in $clone, $(date -u +%T)"
-  bash "$clone/tools/release.sh" "$shared" >"$clone.log" 2>&1 ||
-    { tail -n 40 "$clone.log"; exit 1; }
+  bash "$clone/tools/release.sh" "$shared" >"$clone.log" 2>&1 &
+  builds+=($!)
 done
+failed=0
+for clone in "$first" "$second"; do
+  wait "${builds[0]}" || { tail -n 40 "$clone.log"; failed=1; }
+  builds=("${builds[@]:1}")
+done
+((failed == 0)) || exit 1
+echo "== both released, $(date -u +%T)"
 if diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
   echo "== the two releases are identical:"
   cat "$first/dist/SHA256SUMS"
