@@ -1,6 +1,7 @@
 // What the desktop reads of the running game: its id, its title, its icon sizes, and message
 // boxes wide enough for their title.
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesktop)
+QUORVEX_SUITE_MAIN(TestDesktop, Window)
 #include "tst_desktop.moc"

@@ -2,6 +2,7 @@
 #include "runtime/ProgramEnd.h"
 #include "runtime/RunError.h"
 #include "support/RecordingMessages.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -110,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGate)
+QUORVEX_SUITE_MAIN(TestGate, Core)
 #include "tst_gate.moc"

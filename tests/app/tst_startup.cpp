@@ -1,5 +1,6 @@
 #include "runtime/RunError.h"
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 
 #include <QIcon>
 #include <QTest>
@@ -121,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+QUORVEX_SUITE_MAIN(TestStartup, Window)
 #include "tst_startup.moc"

@@ -1,10 +1,11 @@
-#include "runtime/ProgramEnd.h"
-#include "runtime/RunError.h"
 #include "rules/MoneyCheck.h"
 #include "rules/Payout.h"
 #include "rules/Staking.h"
+#include "runtime/ProgramEnd.h"
+#include "runtime/RunError.h"
 #include "support/MemoryCaptions.h"
 #include "support/RecordingMessages.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -212,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAmounts)
+QUORVEX_SUITE_MAIN(TestAmounts, Core)
 #include "tst_amounts.moc"

@@ -1,9 +1,10 @@
-#include "runtime/RunError.h"
 #include "rules/Outcome.h"
 #include "rules/Payout.h"
 #include "rules/ReelSpin.h"
+#include "runtime/RunError.h"
 #include "support/MemoryCaptions.h"
 #include "support/ScriptedRandom.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -179,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSpin)
+QUORVEX_SUITE_MAIN(TestSpin, Core)
 #include "tst_spin.moc"

@@ -1,6 +1,7 @@
-#include "runtime/RandomGenerator.h"
 #include "rules/ReelSpin.h"
+#include "runtime/RandomGenerator.h"
 #include "support/MemoryCaptions.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -118,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStatistics)
+QUORVEX_SUITE_MAIN(TestStatistics, Core)
 #include "tst_statistics.moc"

@@ -1,5 +1,6 @@
 #include "runtime/Arithmetic.h"
 #include "runtime/RunError.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -87,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestArithmetic)
+QUORVEX_SUITE_MAIN(TestArithmetic, Core)
 #include "tst_arithmetic.moc"

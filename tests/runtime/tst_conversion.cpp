@@ -1,5 +1,6 @@
 #include "runtime/Conversion.h"
 #include "runtime/RunError.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -159,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestConversion)
+QUORVEX_SUITE_MAIN(TestConversion, Core)
 #include "tst_conversion.moc"

@@ -1,5 +1,6 @@
 #include "runtime/Arithmetic.h"
 #include "runtime/RandomGenerator.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -68,5 +69,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRandom)
+QUORVEX_SUITE_MAIN(TestRandom, Core)
 #include "tst_random.moc"

@@ -1,5 +1,6 @@
 #include "runtime/RunError.h"
 #include "runtime/Variant.h"
+#include "support/SuiteMain.h"
 
 #include <QTest>
 
@@ -95,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestVariant)
+QUORVEX_SUITE_MAIN(TestVariant, Core)
 #include "tst_variant.moc"

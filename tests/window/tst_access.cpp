@@ -1,6 +1,7 @@
 // The game without a mouse and without sight: chip keys, chip actions, descriptions and the
 // announcements a screen reader speaks.
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -660,5 +661,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccess)
+QUORVEX_SUITE_MAIN(TestAccess, Window)
 #include "tst_access.moc"

@@ -1,4 +1,5 @@
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -414,5 +415,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGame)
+QUORVEX_SUITE_MAIN(TestGame, Window)
 #include "tst_game.moc"

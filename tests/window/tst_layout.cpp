@@ -1,5 +1,6 @@
 #include "runtime/RunError.h"
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 #include "window/Design.h"
 
 #include <QFontDatabase>
@@ -390,5 +391,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLayout)
+QUORVEX_SUITE_MAIN(TestLayout, Window)
 #include "tst_layout.moc"

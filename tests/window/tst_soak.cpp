@@ -1,5 +1,6 @@
 #include "runtime/RandomGenerator.h"
 #include "support/GameFixture.h"
+#include "support/SuiteMain.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSoak)
+QUORVEX_SUITE_MAIN(TestSoak, Window)
 #include "tst_soak.moc"

@@ -1,6 +1,7 @@
 // Each designed typeface is used by its own name where it is installed (Windows) and by
 // its metric-compatible stand-in where it is missing (Debian). The log names the face each
 // request resolved to, so a run under Wine shows what Wine offered.
+#include "support/SuiteMain.h"
 #include "window/Typefaces.h"
 
 #include <QFontDatabase>
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TypefacesTest)
+QUORVEX_SUITE_MAIN(TypefacesTest, Window)
 #include "tst_typefaces.moc"

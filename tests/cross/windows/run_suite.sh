@@ -14,19 +14,19 @@
 #   a minute at most, for the server to end by itself once the last program in it has ended.
 # - On the Windows platform the suite's windows are real ones, which Wine shows on an X server
 #   of the suite's own.
-# Usage: run_suite.sh SUITE.exe [ARGUMENTS...]
+# Usage: run_suite.sh PROGRAM.exe SUITE [ARGUMENTS...]   (quorvex_suites.exe and the suite it runs)
 set -uo pipefail
-suite=$1
+program=$1
 shift
 support=$(dirname "$0")/../../support
 source "$support/script_test.sh"
 skip_without wine wineserver fc-list
 [[ ${QT_QPA_PLATFORM:-} == windows ]] && skip_without Xvfb
-[[ -f $suite ]] || { echo "SKIP: $suite not built (make windows)"; exit 77; }
+[[ -f $program ]] || { echo "SKIP: $program not built (make windows)"; exit 77; }
 source "$harness/x_server.sh"
 source "$harness/wine_session.sh"
-suite=$(realpath "$suite")
-build=$(dirname "$suite")
+program=$(realpath "$program")
+build=$(dirname "$program")
 
 fonts=$build/wine-fonts
 if [[ ! -d $fonts ]]; then
@@ -55,7 +55,7 @@ if [[ ${QT_QPA_PLATFORM:-} == windows ]]; then
   start_x_server "$work" || exit 1
 fi
 
-wine_with_status "$work/status" "$suite" -o "$(windows_path "$log"),txt" "$@" </dev/null
+wine_with_status "$work/status" "$program" "$@" -o "$(windows_path "$log"),txt" </dev/null
 cat "$log"
 status=""
 read_status "$work/status" || { echo "FAIL: the suite ended without an exit status"; exit 1; }
