@@ -1,8 +1,8 @@
 // make bench: start-up against a bare window, peak memory, handler latency at display
 // scales 1 and 2, and spins per second of the rules alone. Prints one Markdown table.
 // A benchmark, not a test: it reports figures and targets and never fails on a number.
-#include "runtime/RandomGenerator.h"
 #include "rules/ReelSpin.h"
+#include "runtime/RandomGenerator.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "rules/MoneyCheck.h"
 
-#include "runtime/ProgramEnd.h"
 #include "rules/Amounts.h"
+#include "runtime/ProgramEnd.h"
 
 namespace quorvex {
 

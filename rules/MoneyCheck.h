@@ -1,8 +1,8 @@
 #pragma once
 
+#include "rules/Captions.h"
 #include "runtime/Messages.h"
 #include "runtime/Variant.h"
-#include "rules/Captions.h"
 
 namespace quorvex {
 

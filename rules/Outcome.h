@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/Variant.h"
 #include "rules/OutcomeKind.h"
+#include "runtime/Variant.h"
 
 #include <cstdint>
 

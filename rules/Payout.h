@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/Variant.h"
 #include "rules/Captions.h"
 #include "rules/OutcomeKind.h"
+#include "runtime/Variant.h"
 
 #include <array>
 #include <cstdint>

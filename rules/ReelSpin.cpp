@@ -1,9 +1,9 @@
 #include "rules/ReelSpin.h"
 
-#include "runtime/Arithmetic.h"
-#include "runtime/Conversion.h"
 #include "rules/Amounts.h"
 #include "rules/Payout.h"
+#include "runtime/Arithmetic.h"
+#include "runtime/Conversion.h"
 
 namespace quorvex {
 

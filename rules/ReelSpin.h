@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/RandomSource.h"
 #include "rules/Captions.h"
 #include "rules/Outcome.h"
+#include "runtime/RandomSource.h"
 
 namespace quorvex {
 

@@ -1,7 +1,7 @@
 #include "rules/Staking.h"
 
-#include "runtime/Arithmetic.h"
 #include "rules/Amounts.h"
+#include "runtime/Arithmetic.h"
 
 namespace quorvex {
 

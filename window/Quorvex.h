@@ -1,10 +1,10 @@
 #pragma once
 
+#include "rules/Captions.h"
+#include "rules/ReelSpin.h"
 #include "runtime/Messages.h"
 #include "runtime/RandomSource.h"
 #include "runtime/Variant.h"
-#include "rules/Captions.h"
-#include "rules/ReelSpin.h"
 #include "window/CaptionLabel.h"
 #include "window/ChipImage.h"
 #include "window/ChipPicture.h"

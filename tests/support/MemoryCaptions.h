@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/RunError.h"
 #include "rules/Captions.h"
+#include "runtime/RunError.h"
 
 #include <array>
 #include <map>
