@@ -13,7 +13,7 @@ set(QUORVEX_FACES
   LiberationSans-Bold.ttf "fonts-liberation (>= 1:2)" fonts-liberation2 Liberation-2)
 
 block(PROPAGATE QUORVEX_FACE_DEPENDS QUORVEX_FACE_PACKAGES QUORVEX_CARRIED_FACE_FILES
-              QUORVEX_FACE_LICENCES)
+              QUORVEX_FACE_LICENCES QUORVEX_FACE_SOURCES)
 # The build machine's own column: a carried face and its copyright file come from there.
 execute_process(COMMAND bash ${PROJECT_SOURCE_DIR}/tools/debian13.sh
   RESULT_VARIABLE before_debian13 OUTPUT_QUIET ERROR_QUIET)
@@ -56,9 +56,11 @@ endif()
 
 # QUORVEX_CARRIED_FACE_FILES: each carried face as its package installed it here.
 # QUORVEX_FACE_LICENCES: name and source of each carried face's copyright file, in name order.
+# QUORVEX_FACE_SOURCES: the Debian source packages of the carried faces, for the read-me.
 set(QUORVEX_CARRIED_FACE_FILES)
 set(QUORVEX_FACE_LICENCES)
 set(licences)
+set(sources)
 foreach(face ${carried})
   set(package ${package_of_${face}})
   execute_process(COMMAND dpkg-query -L ${package} OUTPUT_VARIABLE held ERROR_QUIET)
@@ -69,6 +71,8 @@ foreach(face ${carried})
     message(FATAL_ERROR "${face}, which the build carries, is missing: install ${package}")
   endif()
   list(APPEND QUORVEX_CARRIED_FACE_FILES ${held})
+  execute_process(COMMAND dpkg-query -W "-f=\${source:Package}" ${package} OUTPUT_VARIABLE source)
+  list(APPEND sources ${source})
   set(licence ${licence_of_${face}})
   list(APPEND licences ${licence})
   set(copyright_of_${licence} /usr/share/doc/${package}/copyright)
@@ -78,4 +82,7 @@ list(SORT licences)
 foreach(licence ${licences})
   list(APPEND QUORVEX_FACE_LICENCES licences/${licence}.txt ${copyright_of_${licence}})
 endforeach()
+list(REMOVE_DUPLICATES sources)
+list(SORT sources)
+list(JOIN sources " and " QUORVEX_FACE_SOURCES)
 endblock()
