@@ -8,7 +8,7 @@ set -uo pipefail
 build=$1 version=$2 declared=$3
 [[ ${4:-} == sanitized ]] && { echo "SKIP: a sanitized build is not packaged"; exit 77; }
 source "$(dirname "$0")/../support/script_test.sh"
-skip_without cpack dpkg-deb dpkg-shlibdeps file lintian fc-list
+skip_without cpack dpkg-deb dpkg-shlibdeps file lintian fc-match
 # Packed as a release packs it; dated by the last commit where there is one.
 SOURCE_DATE_EPOCH=$(bash "$(dirname "$0")/../../tools/source_date_epoch.sh" 2>/dev/null || date +%s)
 export SOURCE_DATE_EPOCH
@@ -43,14 +43,19 @@ for need in "${needs[@]}"; do
   [[ ", $depends," == *", $need "* || ", $depends," == *", $need,"* ]] || fail "Depends lacks $need"
 done
 echo "Needs found in Depends: ${needs[*]}"
-# The faces the game draws in on Debian (window/Typefaces.cpp): here, a package that holds one
-# of each face's files is among the Depends' alternatives.
-for face in "Liberation Serif" "Liberation Sans" "Liberation Sans Narrow"; do
-  owners=$(fc-list -f '%{file}\n' ":family=$face" | xargs -r realpath |
-    xargs -r dpkg -S 2>/dev/null | cut -d: -f1 | LC_ALL=C sort -u)
-  held=0
-  for owner in $owners; do [[ ", $depends," =~ [\ ,|]$owner[\ ,] ]] && held=1; done
-  ((held)) || fail "no package of Depends holds $face (here in: $(echo $owners))"
+# The faces the game draws in on Debian (window/Typefaces.cpp): the package holding the file
+# each is drawn from here is one of the Depends' alternatives, at a version it accepts.
+faces=("Liberation Serif:bold" "Liberation Sans" "Liberation Sans:bold" "Liberation Sans Narrow:bold")
+for face in "${faces[@]}"; do
+  file=$(realpath "$(fc-match -f '%{file}' "$face")")
+  owner=$(dpkg -S "$file" 2>/dev/null | cut -d: -f1)
+  version=$(dpkg-query -W -f '${Version}' "$owner" 2>/dev/null)
+  accepted=0
+  while read -r name relation wanted; do
+    [[ $name == "$owner" ]] && { [[ -z $relation ]] || dpkg --compare-versions "$version" "$relation" "$wanted"; } &&
+      accepted=1
+  done < <(sed 's/[,|]/\n/g; s/[()]//g' <<<"$depends")
+  ((accepted)) || fail "no alternative of Depends takes $owner $version, which holds $face ($file)"
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')

@@ -35,9 +35,12 @@ QColor pixel(const QImage& image, int x, int y, qreal scale) {
     return image.pixelColor(int(x * scale + scale / 2), int(y * scale + scale / 2));
 }
 
-// The Debian package that brings a stand-in face.
+// The Debian package that brings a stand-in face on this release (cmake/Typefaces.cmake).
 QString packageOf(const QString& face) {
-    return face == "Liberation Sans Narrow" ? "fonts-liberation" : "fonts-liberation2";
+    for (const QString& entry : QStringLiteral(QUORVEX_FACE_PACKAGES).split(','))
+        if (entry.section('=', 0, 0) == face)
+            return entry.section('=', 1);
+    return {};
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 8) {
