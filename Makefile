@@ -27,7 +27,7 @@ QT_WINDOWS_TOOLCHAIN = $(QT_WINDOWS_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake
 WINDOWS_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEX_WERROR=$(WERROR) \
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_TOOLCHAIN) -DQT_HOST_PATH=/usr \
 	-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WINDOWS_COPYRIGHT)
+	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WINDOWS_COPYRIGHT) $(launcher)
 # WINDOWS_TARGETS: only these targets of the Windows build (default: all).
 WINDOWS_TARGETS ?=
 # The web build: Qt for WebAssembly, unpacked once from the shared folder (or named:
@@ -42,10 +42,18 @@ QT_WEB_COPYRIGHT ?= $(SHARED)/qt$(QT_WEB_VERSION)-copyright
 WEB_CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DQUORVEX_WERROR=$(WERROR) \
 	-DCMAKE_TOOLCHAIN_FILE=$(QT_WEB_PREFIX)/lib/cmake/Qt6/qt.toolchain.cmake \
 	-DQUORVEX_QT_COPYRIGHT_DIR=$(QT_WEB_COPYRIGHT)
+# CACHE=1: the C++ compilers of the native and Windows builds are asked through ccache where it
+# is installed, which answers an unchanged input from its cache, also from another clone (paths
+# below this folder count relative to it); a release builds with CACHE=0, so that its two builds
+# are two real ones.
+CACHE ?= 1
+export CCACHE_BASEDIR := $(CURDIR)
+launcher = $(if $(filter 1,$(CACHE)),$(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache))
 # The native build, told where the Windows and web builds are, whose executables and site its
 # windows_* and web_* tests run.
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_WERROR=$(WERROR) \
-	-DQUORVEX_WINDOWS_BUILD=$(abspath $(WINDOWS_DIR)) -DQUORVEX_WEB_SITE=$(abspath $(WEB_DIR))/site
+	-DQUORVEX_WINDOWS_BUILD=$(abspath $(WINDOWS_DIR)) -DQUORVEX_WEB_SITE=$(abspath $(WEB_DIR))/site \
+	$(launcher)
 ifeq ($(SANITIZE),1)
 CMAKE_FLAGS += -DQUORVEX_SANITIZE=ON
 endif
@@ -59,7 +67,7 @@ DEBIAN ?= 13
 .PHONY: build game run test windows windows-packages windows-here windows-packages-here \
 	release-on-debian13 release-here windows-if-possible windows-test \
 	web web-site web-packages web-run web-if-possible \
-	bench package mutants format release reproduce root-test clean distclean FORCE
+	bench window-places package mutants format release reproduce root-test clean distclean FORCE
 .DEFAULT_GOAL := build
 
 # quiet COMMAND: runs it, showing its output only when it fails.
@@ -107,7 +115,7 @@ copyright_folders = $(abspath $(QT_WINDOWS_COPYRIGHT) $(QT_WEB_COPYRIGHT))
 on_debian13 = mkdir -p $(abspath $(WINDOWS_DIR) $(WEB_DIR)) && bash tools/on_debian13.sh $(abspath $(SHARED)) \
 	$(addprefix --bind ,$(call outside,$(debian13_folders))) \
 	$(addprefix --bind-ro ,$(call outside,$(copyright_folders))) -- ./dev $(1) \
-	$(foreach v,$(debian13_variables),$(v)=$(abspath $($(v)))) WERROR=$(WERROR) \
+	$(foreach v,$(debian13_variables),$(v)=$(abspath $($(v)))) WERROR=$(WERROR) CACHE=$(CACHE) \
 	$(if $(WINDOWS_TARGETS),'WINDOWS_TARGETS=$(WINDOWS_TARGETS)') \
 	$(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH))
 
@@ -186,6 +194,11 @@ bench: build
 	@$(BUILD_DIR)/bench/quorvex_bench
 	@bash bench/web_bench.sh $(WEB_DIR)/site $(BUILD_DIR)/tools/window_places
 	@bash bench/windows_bench.sh $(WINDOWS_DIR)/quorvex.exe
+
+# The window's places in pixels, from its design: what the scripts that play it by its pixels
+# read, also where no build of the tests is (the installed package's check).
+window-places: $(BUILD_DIR)/build.ninja
+	@cmake --build $(BUILD_DIR) --target window_places
 
 # build/quorvex_<version>_<arch>.deb, packed as a release packs it.
 package: game

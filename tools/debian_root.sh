@@ -43,7 +43,9 @@ command -v debootstrap >/dev/null || { echo "debootstrap is missing (./dev insta
 cache=${QUORVEX_ROOT_CACHE:-/var/cache/quorvex-roots}
 image=$cache/$codename-minbase.tar
 archives=$cache/$codename-archives
-mkdir -p "$cache" "$archives"
+# ccache's answers outlive the roots, as the downloads do: the compilers are the release's.
+compiler_cache=$cache/$codename-ccache
+mkdir -p "$cache" "$archives" "$compiler_cache"
 
 # The Debian mirror this machine's own apt uses.
 mirror() {
@@ -139,6 +141,8 @@ mount --rbind /dev "$ROOT/dev"
 mount -t proc proc "$ROOT/proc"
 mount --rbind /sys "$ROOT/sys"
 mount -t tmpfs tmpfs "$ROOT/tmp"
+mkdir -p "$ROOT/var/cache/ccache"
+mount --bind "$COMPILER_CACHE" "$ROOT/var/cache/ccache"
 if [ -n "$SHARED" ]; then mount --bind -o ro "$SHARED" "$ROOT/src/shared"; fi
 printf '%s' "$BINDS" | while IFS= read -r bind; do
   mkdir -p "$ROOT${bind#*:}" # also under the root's own /tmp
@@ -148,8 +152,9 @@ done
 cd /
 exec chroot "$ROOT" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin ${CI:+CI=$CI} \
+  CCACHE_DIR=/var/cache/ccache \
   /bin/bash -c 'cd "$0" && exec "$@"' "$WORKDIR" "$@"
 EOF
 )
-ROOT=$root SHARED=$shared BINDS=$bind_list WORKDIR=$workdir \
+ROOT=$root SHARED=$shared BINDS=$bind_list WORKDIR=$workdir COMPILER_CACHE=$compiler_cache \
   unshare --mount --propagation unchanged bash -c "$inside" bash "$@"

@@ -29,11 +29,11 @@ tar -C "$work" -xf "dist/$name.tar.xz"
 source=$work/$name
 
 # Built as a player builds it: what the source's Makefile does, without -Werror.
-make -C "$source" --no-print-directory game BUILD_DIR="$work/linux"
+make -C "$source" --no-print-directory game BUILD_DIR="$work/linux" CACHE=0
 bash tools/make_deb.sh "$work/linux" dist
 # What needs Debian 13 (the Windows packages and the site for browsers), in one run there.
 make -C "$source" --no-print-directory release-on-debian13 SHARED="$shared" \
-  WINDOWS_DIR="$work/windows" WEB_DIR="$work/web"
+  WINDOWS_DIR="$work/windows" WEB_DIR="$work/web" CACHE=0
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows.zip" "$work/web/$name-web.zip" dist/
 cp "$work/windows/quorvex.exe.debug" dist/debug/
 

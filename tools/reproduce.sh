@@ -31,8 +31,12 @@ if diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
   echo "== the two releases are identical:"
   cat "$first/dist/SHA256SUMS"
   debs=("$first"/dist/quorvex_*.deb) sources=("$first"/dist/quorvex-*.tar.xz)
-  bash tools/debian_root.sh 13 --source "${sources[0]}" --copy "${debs[0]}" -- \
-    bash tests/packaging/check_installed_deb.sh "/src/$(basename "${debs[0]}")"
+  # The installed game is played at the window's places, which a small build here prints.
+  make --no-print-directory window-places BUILD_DIR="$work/places" >"$work/places.log" 2>&1 ||
+    { cat "$work/places.log"; exit 1; }
+  bash tools/debian_root.sh 13 --source "${sources[0]}" --copy "${debs[0]}" \
+    --copy "$work/places/tools/window_places" -- \
+    bash tests/packaging/check_installed_deb.sh "/src/$(basename "${debs[0]}")" /src/window_places
   exit 0
 fi
 echo "== the releases differ"
