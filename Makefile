@@ -104,7 +104,7 @@ test: $(TEST_BUILDS)
 	@$(ctest)
 
 # on_debian13 TARGET: ./dev TARGET on Debian 13 (tools/on_debian13.sh): here on Debian 13, else
-# in a fresh Debian 13 root, where ./dev installs what TARGET needs. Every variable a caller may
+# in the kept Debian 13 build root, where ./dev installs what TARGET needs. Every variable a caller may
 # set is passed on, and every folder they name outside this clone is bound at its own path, so
 # that what is built there lands where it would be here.
 debian13_variables = WINDOWS_DIR WEB_DIR SHARED QT_WINDOWS_PREFIX QT_WINDOWS_COPYRIGHT QT_WEB_PREFIX \
