@@ -28,9 +28,14 @@ endif()
 
 # The game's executable as the browser runs it.
 function(quorvex_web_executable target)
-  # Modal message boxes wait in a nested event loop, which needs asyncify in the browser; -Os
-  # keeps the download small.
-  target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
+  # Modal message boxes wait in a nested event loop, which needs asyncify in the browser, over
+  # only the functions that can be on the stack then; -Oz keeps the download small, and so does
+  # leaving out the glue for running anywhere but a browser page.
+  target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY"
+    "SHELL:-s ASYNCIFY_ONLY=@${PROJECT_SOURCE_DIR}/cmake/asyncify-only.txt" -Oz
+    "SHELL:-s ENVIRONMENT=web")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+    ${PROJECT_SOURCE_DIR}/cmake/asyncify-only.txt)
   # The page sets QT_SCALE_FACTOR to fit the window to a small screen.
   set_target_properties(${target} PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS "ENV")
   # Only the platform: PNG is read by Qt itself, Qt Svg draws the chip picture.
