@@ -9,15 +9,49 @@
     const couldNotStart = 'Quorvex could not start: this browser cannot run WebAssembly, ' +
                           'or a file of the game is missing or damaged.';
 
-    // The design size in CSS pixels; a smaller page shows the whole window scaled down, never
-    // cut off, and a larger one never stretches it.
+    // The design size in CSS pixels. Qt draws the window at that size and at the browser's own
+    // device pixel ratio, and the browser scales the drawing down to fit a smaller page, never
+    // cut off; a larger page never stretches it. A scale of Qt's own (QT_SCALE_FACTOR) drew at
+    // fractional ratios, where its partial repaints left stale pixels and lost lines.
     const footer = document.querySelector('footer');
     const width = Number(game.dataset.width);
     const height = Number(game.dataset.height);
-    const roomHeight = window.innerHeight - footer.offsetHeight;
-    const scale = Math.min(1, window.innerWidth / width, roomHeight / height);
-    game.style.width = `${Math.round(width * scale)}px`;
-    game.style.height = `${Math.round(height * scale)}px`;
+    const screen = document.createElement('div');
+    game.append(screen);
+    let scale = 1;
+    const fit = () => {
+        const roomHeight = window.innerHeight - footer.offsetHeight;
+        scale = Math.min(1, window.innerWidth / width, roomHeight / height);
+        game.style.width = `${width * scale}px`;
+        game.style.height = `${height * scale}px`;
+        // Qt takes its screen's size from its box on the page, after the scale: a screen as much
+        // larger before it keeps the window at its design size. #game shows only the window.
+        screen.style.width = `${width / scale}px`;
+        screen.style.height = `${height / scale}px`;
+        screen.style.transform = `scale(${scale})`;
+    };
+    fit();
+    // A phone turned or a window resized: the game goes on, shown at another scale.
+    window.addEventListener('resize', fit);
+
+    // Qt places a press by adding the pressed element's place on the page, which is scaled, to
+    // the press's offset inside that element, which is not: right for the window at the
+    // screen's corner, short for a message box. Each press gets the offset that puts it where
+    // Qt drew what is under it.
+    const unscaled = event => {
+        const target = event.composedPath()[0];
+        if (scale === 1 || !(target instanceof Element))
+            return;
+        const origin = screen.getBoundingClientRect();
+        const box = target.getBoundingClientRect();
+        Object.defineProperties(event, {
+            offsetX: { value: (event.clientX - origin.left) / scale - (box.left - origin.left) },
+            offsetY: { value: (event.clientY - origin.top) / scale - (box.top - origin.top) },
+        });
+    };
+    for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel',
+                        'pointerenter', 'pointerleave', 'wheel'])
+        screen.addEventListener(type, unscaled, true);
 
     // Qt gives the keyboard to the window it activates; the browser's own focusing on a press
     // would take it back from a message box that the press opened.
@@ -62,8 +96,7 @@
         game.hidden = false;
         await qtLoad({
             qt: {
-                containerElements: [game],
-                environment: { QT_SCALE_FACTOR: String(scale) },
+                containerElements: [screen],
                 entryFunction: quorvex_entry,
                 onLoaded: () => { started = true; say(''); },
                 onExit: () => (started ? ended() : undefined),

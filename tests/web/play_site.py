@@ -11,7 +11,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
-from browser import Page, chromium, served, wait  # noqa: E402
+from browser import CANVAS, Page, chromium, png_pixels, served, wait  # noqa: E402
 from places import read_places  # noqa: E402
 
 # The places a turn presses (chip 0 is the one-dollar chip).
@@ -93,8 +93,7 @@ class Game(Page):
         on a page at ratio 1 and scale 1): closer to red than to the yellow or black around."""
         return self.js("""
             const [left, top, width, height] = arguments;
-            const canvas = document.getElementById('game').firstElementChild.shadowRoot
-                .querySelector('canvas');
+            const canvas = """ + CANVAS + """;
             const pixels = canvas.getContext('2d').getImageData(left, top, width, height).data;
             let x0 = width, x1 = -1, y0 = height, y1 = -1;
             for (let y = 0; y < height; ++y)
@@ -300,29 +299,110 @@ def play(game, url, shots, server):
     game.expect("offline start", Money="1000", Stake="0", Message="Comments")
 
 
-def phone(game, url, shots):
-    print("== a turn by taps on a phone, 390 x 844 at ratio 3", flush=True)
-    game.screen(390, 844, 3, mobile=True)
-    game.load(url)
-    x, y, width, height = game.game_box()
-    check(x >= 0 and y >= 0 and x + width <= 390 and y + height <= 844,
-          f"the window at {x}, {y}, {width} x {height} is cut off on a 390 x 844 page")
-    check(width == 390 and height == 275, f"the window is {width} x {height}, not 390 x 275")
-    check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
-                  "document.scrollingElement.scrollWidth <= innerWidth"), "the phone page scrolls")
-    game.shot(shots / "phone-start.png")
-    texts = whole_turn(game, lambda step: game.tap(PRESSED[step]), "taps")
-    game.shot(shots / "phone-turn.png")
+# Black lines of the design, one window pixel wide, that part two boxes: where a line across
+# them (across, down) crosses the line, in window pixels. Each shows on a phone's page at least a
+# fifth darker than the boxes on either side.
+LINES = {"Money | Stake": (304, 380, "across"), "reel 1 | reel 2": (352, 60, "across"),
+         "reel 2 | reel 3": (432, 60, "across"), "reels' top": (300, 48, "down")}
 
-    print("== holding a chip names it; Return closes the box", flush=True)
-    game.tap("Bet")
-    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
-    named = lambda: "One Dollar" in game.elements()["labels"]
-    game.tap("chip0", held_until=lambda: game.box("One Dollar"))
-    game.shot(shots / "phone-held.png")
-    game.key("Enter", "Enter", "\r", 13)
-    wait(15, "the box closed", lambda: not named())
-    game.expect("nothing staked by holding", Money=texts["Money"], Stake="0")
+
+def lines_shown(game, label):
+    left, top, width, _ = game.game_box()
+    scale = width / game.places["window"].width
+    for name, (x, y, way) in LINES.items():
+        across = way == "across"
+        part = (left + (x - 4) * scale, top + y * scale, 8 * scale, 1) if across else \
+            (left + x * scale, top + (y - 4) * scale, 1, 8 * scale)
+        _, _, rows = png_pixels(game.picture(*part))
+        shades = [sum(p) for p in (rows[0] if across else [row[0] for row in rows])]
+        check(min(shades) <= 0.8 * min(shades[0], shades[-1]),
+              f"{label}: the line {name} is not shown: {shades} (sums of red, green, blue)")
+
+
+def drawn_whole(game, ratio, what, shots):
+    """The window as shown is the window drawn anew whole: nothing left by a partial repaint."""
+    shown = game.settled()
+    anew = game.repainted(ratio)
+    # At ratio 2 the reels' digits come out of a partial repaint with their edges' shading up
+    # to 16 levels off; what a repaint left behind differs by far more.
+    _, _, rows = png_pixels(shown)
+    _, _, rows_anew = png_pixels(anew)
+    if shown != anew and any(abs(a - b) > 32 for row, row_anew in zip(rows, rows_anew)
+                             for p, q in zip(row, row_anew) for a, b in zip(p, q)):
+        name = f"phone-{ratio}-{what.replace(' ', '-')}"
+        (shots / f"{name}-shown.png").write_bytes(shown)
+        (shots / f"{name}-anew.png").write_bytes(anew)
+        check(False, f"ratio {ratio}, {what}: the window differs from it drawn anew ({name}-*.png)")
+
+
+def close_by_ok(game):
+    """A tap on a message box's OK, whose centre is 51 and 25 window pixels from the box's right
+    and bottom edges; the box's canvas is the last Qt made."""
+    right, bottom = game.js(f"const c = [...{CANVAS}.getRootNode().querySelectorAll('canvas')]"
+                            ".at(-1).getBoundingClientRect(); return [c.right, c.bottom]")
+    scale = game.game_box()[2] / game.places["window"].width
+    point = {"x": right - 51 * scale, "y": bottom - 25 * scale}
+    game.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[point])
+    game.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+
+def phone(game, url, shots):
+    # The phone's page leaves the window its width, 390 of 679 window pixels.
+    for ratio in (3, 1, 2):
+        print(f"== a turn by taps on a phone, 390 x 844 at ratio {ratio}, each step as drawn anew",
+              flush=True)
+        game.screen(390, 844, ratio, mobile=True)
+        game.load(url)
+        x, y, width, height = game.game_box()
+        check(x >= 0 and y >= 0 and x + width <= 390 and y + height <= 844,
+              f"the window at {x}, {y}, {width} x {height} is cut off on a 390 x 844 page")
+        check(round(width) == 390 and round(height) == 275,
+              f"the window is {width} x {height}, not 390 x 275")
+        check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
+                      "document.scrollingElement.scrollWidth <= innerWidth"),
+              "the phone page scrolls")
+        lines_shown(game, f"ratio {ratio}")
+        if ratio == 3:
+            game.shot(shots / "phone-start.png")
+
+        def press(step):
+            drawn_whole(game, ratio, f"before {step}", shots)
+            game.tap(PRESSED[step])
+        texts = whole_turn(game, press, f"taps at ratio {ratio}")
+        drawn_whole(game, ratio, "spun", shots)
+        game.shot(shots / f"phone-turn{'' if ratio == 3 else ratio}.png")
+
+        print("== holding a chip names it; Return or a tap on OK closes the box", flush=True)
+        game.tap("Bet")
+        wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
+        for chip, name in (("chip0", "One Dollar"), ("chip1", "Ten Dollars")):
+            game.tap(chip, held_until=lambda: game.box(name))
+            drawn_whole(game, ratio, f"a box naming {name}", shots)
+            if ratio == 3:
+                game.shot(shots / f"phone-held{'' if chip == 'chip0' else '-ten'}.png")
+                game.key("Enter", "Enter", "\r", 13)
+            else:
+                close_by_ok(game)
+            wait(15, "the box closed", lambda: name not in game.elements()["labels"])
+        game.expect("nothing staked by holding", Money=texts["Money"], Stake="0")
+
+    print("== the phone turned: the window fits the new page, the game goes on", flush=True)
+    game.tap("chip0")
+    game.expect("a dollar staked", Money=str(int(texts["Money"]) - 1), Stake="1")
+    game.screen(844, 390, 2, mobile=True)
+    # 390 less the footer's one line, 21 px, leaves 369 of 479 window pixels: 523 x 369.
+    wait(15, "the window fitted to the turned page", lambda: [round(n) for n in game.game_box()[2:]]
+         == [round(679 * 369 / 479), 369])
+    x, y, width, height = game.game_box()
+    check(x >= 0 and y >= 0 and x + width <= 844 and y + height <= 390,
+          f"the window at {x}, {y}, {width} x {height} is cut off on an 844 x 390 page")
+    game.expect("the stake kept", Money=str(int(texts["Money"]) - 1), Stake="1")
+    check("Done" in game.buttons(), f"no Done among {game.buttons()} after the turn")
+    lines_shown(game, "turned")
+    drawn_whole(game, 2, "turned", shots)
+    game.shot(shots / "phone-turned.png")
+    game.mouse("Done")
+    wait(15, "Spin back, by a press on the turned page", lambda: "Spin" in game.buttons())
 
 
 if __name__ == "__main__":

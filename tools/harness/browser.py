@@ -1,12 +1,15 @@
 """The site as a player gets it: served by Python's http.server from a folder below the top (a
 path other than /), opened in Debian's headless Chromium driven by Selenium, with input and
 screens sent over the DevTools protocol. Every wait is for a condition, with a time limit."""
+import base64
 import contextlib
 import pathlib
 import subprocess
 import sys
 import tempfile
+import struct
 import time
+import zlib
 
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
@@ -14,6 +17,33 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
 PATH = "/games/quorvex/"
+# The canvas Qt draws the game's window into, in the shadow root of its screen inside #game.
+CANVAS = """[...document.querySelectorAll('#game *')].find(e => e.shadowRoot)
+    .shadowRoot.querySelector('canvas')"""
+
+
+def png_pixels(png):
+    """Width, height and the rows of (r, g, b) of an 8-bit RGB or RGBA PNG, as Chromium writes them."""
+    chunks, at = {}, 8
+    while at < len(png):
+        size, kind = struct.unpack(">I4s", png[at:at + 8])
+        chunks[kind] = chunks.get(kind, b"") + png[at + 8:at + 8 + size]
+        at += 12 + size
+    width, height, _, colour = struct.unpack(">IIBB", chunks[b"IHDR"][:10])
+    step = {2: 3, 6: 4}[colour]
+    data, stride, rows, previous = zlib.decompress(chunks[b"IDAT"]), width * step, [], None
+    for y in range(height):
+        kind, line = data[y * (stride + 1)], bytearray(data[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        up = previous or bytearray(stride)
+        for i in range(stride):  # the five PNG filters, undone byte by byte
+            a, b, c = (line[i - step], up[i], up[i - step]) if i >= step else (0, up[i], 0)
+            p = a + b - c
+            line[i] = (line[i] + (0, a, b, (a + b) // 2,
+                                  a if abs(p - a) <= min(abs(p - b), abs(p - c))
+                                  else b if abs(p - b) <= abs(p - c) else c)[kind]) & 255
+        rows.append([tuple(line[i:i + 3]) for i in range(0, stride, step)])
+        previous = line
+    return width, height, rows
 
 
 def wait(limit, what, condition):
@@ -62,11 +92,13 @@ class Page:
     def __init__(self, driver, places):
         self.driver = driver
         self.places = places
+        self.metrics = None  # the page's width, height and whether a phone's, as screen() set
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
 
     def screen(self, width, height, ratio, mobile=False):
+        self.metrics = width, height, mobile
         self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
                  deviceScaleFactor=ratio, mobile=mobile)
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=mobile, maxTouchPoints=5)
@@ -114,6 +146,34 @@ class Page:
         self.cdp("Input.dispatchKeyEvent", **down)
         self.cdp("Input.dispatchKeyEvent", type="keyUp", key=name, code=code,
                  windowsVirtualKeyCode=vk, modifiers=modifiers)
+
+    def picture(self, left, top, width, height):
+        """A PNG of that part of the page (CSS pixels), at the device's pixels."""
+        clip = {"x": left, "y": top, "width": width, "height": height, "scale": 1}
+        return base64.b64decode(self.cdp("Page.captureScreenshot", format="png", clip=clip)["data"])
+
+    def settled(self):
+        """A PNG of the window once two in a row are the same: Qt has drawn what it had to."""
+        pictures = [None]
+        def same():
+            pictures.append(self.picture(*self.game_box()))
+            return pictures[-1] == pictures[-2]
+        wait(15, "the window settled", same)
+        return pictures[-1]
+
+    def repainted(self, ratio):
+        """A PNG of the window drawn anew whole, on a page at that ratio: at another ratio and
+        back, Qt makes a new backing store and paints all of it. The browser's resize event
+        tells Qt of the new ratio."""
+        width, (page_width, page_height, mobile) = self.places["window"].width, self.metrics
+        for at in (2 if ratio != 2 else 1, ratio):
+            self.cdp("Emulation.setDeviceMetricsOverride", width=page_width, height=page_height,
+                     deviceScaleFactor=at, mobile=mobile)
+            self.js("dispatchEvent(new Event('resize'))")
+            wait(15, f"the window drawn at ratio {at}", lambda: self.js(
+                f"const c = {CANVAS}; return c.width === arguments[0] && "
+                "c.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255", width * at))
+        return self.settled()
 
     def shot(self, path):
         with open(path, "wb") as out:
