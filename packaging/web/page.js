@@ -54,6 +54,49 @@
     if ('serviceWorker' in navigator)
         navigator.serviceWorker.register('sw.js').catch(() => {});
 
+    // The game's code is most of what a player waits for: the page fetches it itself to show
+    // how much has come. A host may send it compressed, and then the length it gives is not
+    // what arrives here: the page shows megabytes alone, without a share.
+    const loading = document.getElementById('loading');
+    const bar = document.getElementById('loaded');
+    const amount = document.getElementById('amount');
+    const megabytes = bytes => (bytes / 1e6).toFixed(1);
+    const show = (received, total) => {
+        if (received <= total) {
+            bar.max = total;
+            bar.value = received;
+            amount.textContent = `${megabytes(received)} of ${megabytes(total)} MB`;
+        } else {
+            bar.removeAttribute('value');
+            amount.textContent = `${megabytes(received)} MB`;
+        }
+    };
+    const count = async (body, total) => {
+        const reader = body.getReader();
+        for (let received = 0; ;) {
+            const { done, value } = await reader.read();
+            if (done)
+                return;
+            received += value.byteLength;
+            show(received, total);
+        }
+    };
+    // Counted on a copy of the answer, so that the browser compiles the code as it comes and
+    // may keep the compiled code for the next visit.
+    const fetchGame = async () => {
+        const response = await fetch('quorvex.wasm');
+        if (!response.ok)
+            throw new Error(`quorvex.wasm: ${response.status}`);
+        const encoding = response.headers.get('Content-Encoding') ?? 'identity';
+        const length = Number(response.headers.get('Content-Length'));
+        loading.hidden = false;
+        count(response.clone().body, encoding === 'identity' && length > 0 ? length : 0)
+            .catch(() => {});
+        if (response.headers.get('Content-Type')?.startsWith('application/wasm'))
+            return WebAssembly.compileStreaming(response);
+        return WebAssembly.compile(await response.arrayBuffer());
+    };
+
     let started = false;
     const start = async () => {
         if (typeof WebAssembly !== 'object' || typeof qtLoad !== 'function' ||
@@ -63,9 +106,10 @@
         await qtLoad({
             qt: {
                 containerElements: [game],
+                module: fetchGame(),
                 environment: { QT_SCALE_FACTOR: String(scale) },
                 entryFunction: quorvex_entry,
-                onLoaded: () => { started = true; say(''); },
+                onLoaded: () => { started = true; loading.hidden = true; say(''); },
                 onExit: () => (started ? ended() : undefined),
             },
         });
@@ -74,6 +118,7 @@
         if (started)
             return ended();
         game.hidden = true;
+        loading.hidden = true;
         say(couldNotStart);
     });
 })();

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Plays the built site in headless Chromium as players meet it: a whole turn by mouse on a
-desktop page, by keys, and by taps on a phone-sized page; a message box by a right press, a held
-chip and Shift; End and the page's new game; a lost bankroll's "You're broke!" ending the game;
-the page again with the server stopped. The window is judged by
-screenshots and by the page's accessible elements.
+"""Plays the built site in headless Chromium as players meet it: loading on a slow line; a whole
+turn by mouse on a desktop page, by keys, and by taps on a phone-sized page; a message box by a
+right press, a held chip and Shift; End and the page's new game; a lost bankroll's "You're broke!"
+ending the game; the page again with the server stopped. The window is judged by screenshots and
+by the page's accessible elements.
 Usage: play_site.py SITE SHOTS_FOLDER PATH_TO_WINDOW_PLACES
 Exit status: 0 passed, 1 failed."""
 import pathlib
+import re
 import sys
 import tempfile
 
@@ -62,6 +63,19 @@ return found;
 """
 
 
+# Each change of what the page says while it loads, with its time in ms: status, amount shown.
+LOADING = """
+window.shown = [];
+new MutationObserver(() => {
+  const said = id => { const e = document.getElementById(id);
+                       return e && !e.closest('[hidden]') ? e.textContent : ''; };
+  if (!document.getElementById('status')) return;
+  const now = [performance.now(), said('status'), said('amount')], last = window.shown.at(-1);
+  if (!last || last[1] !== now[1] || last[2] !== now[2]) window.shown.push(now);
+}).observe(document, {subtree: true, childList: true, characterData: true, attributes: true});
+"""
+
+
 class Game(Page):
     def elements(self):
         return self.js(ELEMENTS)
@@ -74,6 +88,21 @@ class Game(Page):
         self.open(url)
         wait(60, "game on the page", self.started)
         enable_screen_reader(self)
+
+    def load_slowly(self, url, rate):
+        """Loads the page with the network giving rate bytes a second; what it said meanwhile."""
+        script = self.cdp("Page.addScriptToEvaluateOnNewDocument", source=LOADING)["identifier"]
+        self.cdp("Network.enable")  # else the conditions hold for none of the page's requests
+        self.cdp("Network.emulateNetworkConditions", offline=False, latency=0,
+                 downloadThroughput=rate, uploadThroughput=-1)
+        try:
+            self.load(url)
+        finally:
+            self.cdp("Network.emulateNetworkConditions", offline=False, latency=0,
+                     downloadThroughput=-1, uploadThroughput=-1)
+            self.cdp("Network.disable")
+            self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+        return self.js("return window.shown")
 
     def texts(self):
         return self.elements()["texts"]
@@ -178,7 +207,7 @@ def main():
         with served(site) as (url, server):
             phone(game, url, shots)
         with served(site) as (url, server):
-            play(game, url, shots, server)
+            play(game, site, url, shots, server)
     except AssertionError as error:
         check(False, str(error))
         print("elements:", {k: v for k, v in game.elements().items() if k != "enable"})
@@ -188,10 +217,22 @@ def main():
     return 1 if failures else 0
 
 
-def play(game, url, shots, server):
-    print("== drawn at the device's pixels on a page at ratio 2", flush=True)
+def play(game, site, url, shots, server):
+    print("== on a slow line the page shows how much has come; then the game at the device's "
+          "pixels on a page at ratio 2", flush=True)
     game.screen(1280, 900, 2)
-    game.load(url)
+    shown = game.load_slowly(url, 8_000_000)
+    whole = f"{(site / 'quorvex.wasm').stat().st_size / 1e6:.1f}"
+    started = next(i for i, (_, status, _) in enumerate(shown) if status == "")
+    loading = [(at, said) for at, _, said in shown[:started] if said]
+    amounts = [re.fullmatch(rf"(\d+\.\d) of {re.escape(whole)} MB", said) for _, said in loading]
+    check({status for _, status, _ in shown[:started]} == {"Quorvex is loading."} and
+          shown[started][2] == "" and amounts and all(amounts) and loading[-1][1] == f"{whole} "
+          f"of {whole} MB", f"the page said {shown[:3]} ... {shown[started - 2:]}")
+    megabytes = [float(amount[1]) for amount in amounts if amount]
+    stood = max((b - a for (a, _), (b, _) in zip(loading, loading[1:])), default=0)
+    check(megabytes == sorted(megabytes) and len(set(megabytes)) >= 5 and stood <= 1000,
+          f"the amount came as {megabytes}, standing still up to {stood:.0f} ms")
     ink = game.first_reel_ink(2)
     check(48 <= ink[0] <= 52 and 88 <= ink[1] <= 94,
           f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 50 x 91")
