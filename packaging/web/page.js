@@ -97,6 +97,17 @@
         return WebAssembly.compile(await response.arrayBuffer());
     };
 
+    // Qt's window titles ask for 'Lucida Grande' alone, which most systems lack, and browsers
+    // then fall back to a serif face. Qt's styles are in its shadow root, out of page.css's reach.
+    const styleTitles = () => {
+        const root = game.firstElementChild?.shadowRoot;
+        if (!root?.adoptedStyleSheets)
+            return;
+        const titles = new CSSStyleSheet();
+        titles.replaceSync(".title-bar .window-name { font-family: 'Lucida Grande', sans-serif; }");
+        root.adoptedStyleSheets = [...root.adoptedStyleSheets, titles];
+    };
+
     let started = false;
     const start = async () => {
         if (typeof WebAssembly !== 'object' || typeof qtLoad !== 'function' ||
@@ -113,6 +124,7 @@
                 onExit: () => (started ? ended() : undefined),
             },
         });
+        styleTitles();
     };
     start().catch(() => {
         if (started)

@@ -74,6 +74,9 @@ new MutationObserver(() => {
   if (!last || last[1] !== now[1] || last[2] !== now[2]) window.shown.push(now);
 }).observe(document, {subtree: true, childList: true, characterData: true, attributes: true});
 """
+# The title shown in a window's title bar (the game's own window has none).
+TITLE = """[...document.getElementById('game').firstElementChild.shadowRoot
+            .querySelectorAll('.window-name')].find(e => e.offsetWidth)"""
 
 
 class Game(Page):
@@ -103,6 +106,17 @@ class Game(Page):
             self.cdp("Network.disable")
             self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
         return self.js("return window.shown")
+
+    def title_font(self):
+        """A message box's title: the font families asked for, and the faces that drew it."""
+        self.cdp("DOM.enable")
+        self.cdp("DOM.getDocument", depth=-1, pierce=True)  # the node ids that requestNode needs
+        title = self.cdp("Runtime.evaluate", expression=TITLE)["result"]["objectId"]
+        node = self.cdp("DOM.requestNode", objectId=title)["nodeId"]
+        self.cdp("CSS.enable")
+        faces = self.cdp("CSS.getPlatformFontsForNode", nodeId=node)["fonts"]
+        return (self.js(f"return getComputedStyle({TITLE}).fontFamily"),
+                sorted(face["familyName"] for face in faces))
 
     def texts(self):
         return self.elements()["texts"]
@@ -268,6 +282,11 @@ def play(game, site, url, shots, server):
     check(wait(15, "message box naming One Dollar", lambda: game.box("One Dollar")),
           "no box named the chip")
     named = lambda: "One Dollar" in game.elements()["labels"]
+    # Qt asks for Lucida Grande alone, which this machine lacks: with no fallback named, the
+    # title came in a serif face.
+    family, faces = game.title_font()
+    check(family == '"Lucida Grande", sans-serif' and faces and
+          not any("Serif" in face for face in faces), f"the box's title is {family} in {faces}")
     game.shot(shots / "desktop-box.png")
     game.key("Enter", "Enter", "\r", 13)
     wait(15, "message box closed by Return", lambda: not named())
