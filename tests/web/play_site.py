@@ -2,17 +2,20 @@
 """Plays the built site in headless Chromium as players meet it: loading on a slow line; a whole
 turn by mouse on a desktop page, by keys, and by taps on a phone-sized page; a message box by a
 right press, a held chip and Shift; End and the page's new game; a lost bankroll's "You're broke!"
-ending the game; the page again with the server stopped. The window is judged by screenshots and
-by the page's accessible elements.
+ending the game; the page again with the server stopped, from a new release at the same address,
+and on a line that never answers. The window is judged by screenshots and by the page's
+accessible elements.
 Usage: play_site.py SITE SHOTS_FOLDER PATH_TO_WINDOW_PLACES
 Exit status: 0 passed, 1 failed."""
 import pathlib
 import re
 import sys
 import tempfile
+import time
+import urllib.parse
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
-from browser import Page, chromium, served, wait  # noqa: E402
+from browser import Page, chromium, served, silent, wait  # noqa: E402
 from places import read_places  # noqa: E402
 
 # The places a turn presses (chip 0 is the one-dollar chip).
@@ -358,6 +361,40 @@ def play(game, site, url, shots, server):
     wait(60, "the game offline", game.started)
     enable_screen_reader(game)
     game.expect("offline start", Money="1000", Stake="0", Message="Comments")
+
+    print("== a new release at the same address shows at the next visit", flush=True)
+    footer = "return document.querySelector('footer').innerText"
+    port = urllib.parse.urlsplit(url).port
+    with tempfile.TemporaryDirectory() as release:
+        for path in site.iterdir():
+            pathlib.Path(release, path.name).symlink_to(path.resolve())
+        for name, old, new in [("index.html", r"Quorvex [^ ]+ ·", "Quorvex 99.0.0 ·"),
+                               ("sw.js", r"'quorvex-[^']+'", "'quorvex-99.0.0'")]:
+            changed = pathlib.Path(release, name)
+            changed.unlink()
+            changed.write_text(re.sub(old, new, (site / name).read_text()))
+        with served(release, port):
+            game.driver.refresh()
+            wait(60, "the new release's game", game.started)
+            check(game.js(footer) == "Quorvex 99.0.0 · free software under the MIT licence · "
+                  "licences and source", f"the footer says {game.js(footer)!r}")
+            wait(60, "the new release kept, the old one gone",
+                 lambda: game.js("return caches.keys()") == ["quorvex-99.0.0"])
+
+    print("== on a line that takes connections and never answers, the kept copy within 5 s",
+          flush=True)
+    with silent(port):
+        begun = time.monotonic()
+        game.driver.refresh()
+        wait(60, "the game on a line that never answers", game.started)
+        took = time.monotonic() - begun
+        print(f"started in {took:.1f} s", flush=True)
+        check(took <= 5, f"the kept copy took {took:.1f} s to start")
+        check(game.js(footer).startswith("Quorvex 99.0.0 ·"), f"the footer says {game.js(footer)!r}")
+        enable_screen_reader(game)
+        game.expect("start on a line that never answers", Money="1000", Stake="0",
+                    Message="Comments")
+        game.shot(shots / "never-answers.png")
 
 
 def phone(game, url, shots):
