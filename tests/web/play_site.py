@@ -14,6 +14,8 @@ import tempfile
 import time
 import urllib.parse
 
+from selenium.common.exceptions import TimeoutException
+
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
 from browser import Page, chromium, served, silent, wait  # noqa: E402
 from places import read_places  # noqa: E402
@@ -384,8 +386,15 @@ def play(game, site, url, shots, server):
     print("== on a line that takes connections and never answers, the kept copy within 5 s",
           flush=True)
     with silent(port):
+        limit = game.driver.timeouts.page_load
+        game.driver.set_page_load_timeout(5)  # past it the page would wait as long as the line
         begun = time.monotonic()
-        game.driver.refresh()
+        try:
+            game.driver.refresh()
+        except TimeoutException as error:
+            raise AssertionError("no page within 5 s on a line that never answers") from error
+        finally:
+            game.driver.set_page_load_timeout(limit)
         wait(60, "the game on a line that never answers", game.started)
         took = time.monotonic() - begun
         print(f"started in {took:.1f} s", flush=True)
