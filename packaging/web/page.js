@@ -88,6 +88,60 @@
     if ('serviceWorker' in navigator)
         navigator.serviceWorker.register('sw.js').catch(() => {});
 
+    // The game's code is most of what a player waits for: the page fetches it itself to show
+    // how much has come. A host may send it compressed, and then the length it gives is not
+    // what arrives here: the page shows megabytes alone, without a share.
+    const loading = document.getElementById('loading');
+    const bar = document.getElementById('loaded');
+    const amount = document.getElementById('amount');
+    const megabytes = bytes => (bytes / 1e6).toFixed(1);
+    const show = (received, total) => {
+        if (received <= total) {
+            bar.max = total;
+            bar.value = received;
+            amount.textContent = `${megabytes(received)} of ${megabytes(total)} MB`;
+        } else {
+            bar.removeAttribute('value');
+            amount.textContent = `${megabytes(received)} MB`;
+        }
+    };
+    const count = async (body, total) => {
+        const reader = body.getReader();
+        for (let received = 0; ;) {
+            const { done, value } = await reader.read();
+            if (done)
+                return;
+            received += value.byteLength;
+            show(received, total);
+        }
+    };
+    // Counted on a copy of the answer, so that the browser compiles the code as it comes and
+    // may keep the compiled code for the next visit.
+    const fetchGame = async () => {
+        const response = await fetch('quorvex.wasm');
+        if (!response.ok)
+            throw new Error(`quorvex.wasm: ${response.status}`);
+        const encoding = response.headers.get('Content-Encoding') ?? 'identity';
+        const length = Number(response.headers.get('Content-Length'));
+        loading.hidden = false;
+        count(response.clone().body, encoding === 'identity' && length > 0 ? length : 0)
+            .catch(() => {});
+        if (response.headers.get('Content-Type')?.startsWith('application/wasm'))
+            return WebAssembly.compileStreaming(response);
+        return WebAssembly.compile(await response.arrayBuffer());
+    };
+
+    // Qt's window titles ask for 'Lucida Grande' alone, which most systems lack, and browsers
+    // then fall back to a serif face. Qt's styles are in its shadow root, out of page.css's reach.
+    const styleTitles = () => {
+        const root = game.firstElementChild?.shadowRoot;
+        if (!root?.adoptedStyleSheets)
+            return;
+        const titles = new CSSStyleSheet();
+        titles.replaceSync(".title-bar .window-name { font-family: 'Lucida Grande', sans-serif; }");
+        root.adoptedStyleSheets = [...root.adoptedStyleSheets, titles];
+    };
+
     let started = false;
     const start = async () => {
         if (typeof WebAssembly !== 'object' || typeof qtLoad !== 'function' ||
@@ -97,16 +151,19 @@
         await qtLoad({
             qt: {
                 containerElements: [screen],
+                module: fetchGame(),
                 entryFunction: quorvex_entry,
-                onLoaded: () => { started = true; say(''); },
+                onLoaded: () => { started = true; loading.hidden = true; say(''); },
                 onExit: () => (started ? ended() : undefined),
             },
         });
+        styleTitles();
     };
     start().catch(() => {
         if (started)
             return ended();
         game.hidden = true;
+        loading.hidden = true;
         say(couldNotStart);
     });
 })();

@@ -4,6 +4,7 @@ screens sent over the DevTools protocol. Every wait is for a condition, with a t
 import base64
 import contextlib
 import pathlib
+import socket
 import subprocess
 import sys
 import tempfile
@@ -59,14 +60,15 @@ def wait(limit, what, condition):
 
 
 @contextlib.contextmanager
-def served(site):
-    """The site at http://127.0.0.1:PORT/games/quorvex/ while the block runs; yields a stopper."""
+def served(site, port=0):
+    """The site at http://127.0.0.1:PORT/games/quorvex/ while the block runs, on the given port
+    or a free one; yields the address and the server's process."""
     with tempfile.TemporaryDirectory() as top:
         folder = pathlib.Path(top, PATH.strip("/"))
         folder.parent.mkdir(parents=True)
         folder.symlink_to(pathlib.Path(site).resolve())
         server = subprocess.Popen(
-            [sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1", "0",
+            [sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1", str(port),
              "--directory", top], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         try:
             line = server.stdout.readline()  # "Serving HTTP on 127.0.0.1 port N (...) ..."
@@ -75,6 +77,14 @@ def served(site):
         finally:
             server.terminate()
             server.wait(10)
+
+
+@contextlib.contextmanager
+def silent(port):
+    """A server on the port that takes connections and never answers, as on a weak signal: the
+    system completes the handshakes of a listening socket that nothing accepts from."""
+    with socket.create_server(("127.0.0.1", port), backlog=64):
+        yield
 
 
 def chromium():
