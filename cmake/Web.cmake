@@ -36,8 +36,6 @@ function(quorvex_web_executable target)
     "SHELL:-s ENVIRONMENT=web")
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
     ${PROJECT_SOURCE_DIR}/cmake/asyncify-only.txt)
-  # The page sets QT_SCALE_FACTOR to fit the window to a small screen.
-  set_target_properties(${target} PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS "ENV")
   # Only the platform: PNG is read by Qt itself, Qt Svg draws the chip picture.
   qt_import_plugins(${target} EXCLUDE_BY_TYPE imageformats iconengines)
 endfunction()
