@@ -134,7 +134,7 @@
     // Qt's window titles ask for 'Lucida Grande' alone, which most systems lack, and browsers
     // then fall back to a serif face. Qt's styles are in its shadow root, out of page.css's reach.
     const styleTitles = () => {
-        const root = game.firstElementChild?.shadowRoot;
+        const root = screen.firstElementChild?.shadowRoot;
         if (!root?.adoptedStyleSheets)
             return;
         const titles = new CSSStyleSheet();
