@@ -80,8 +80,8 @@ new MutationObserver(() => {
 }).observe(document, {subtree: true, childList: true, characterData: true, attributes: true});
 """
 # The title shown in a window's title bar (the game's own window has none).
-TITLE = """[...document.getElementById('game').firstElementChild.shadowRoot
-            .querySelectorAll('.window-name')].find(e => e.offsetWidth)"""
+TITLE = f"""[...{CANVAS}.getRootNode().querySelectorAll('.window-name')]
+    .find(e => e.offsetWidth)"""
 
 
 class Game(Page):
@@ -215,11 +215,26 @@ def cut_short(game, site, shots):
             game.shot(shots / "cut-short.png")
 
 
+# Every error that reaches the page uncaught, kept for the checks at the game's endings.
+UNCAUGHT = """window.uncaught = [];
+addEventListener('error', event => uncaught.push(String(event.error ?? event.message)));
+addEventListener('unhandledrejection', event => uncaught.push(String(event.reason)));"""
+
+
+def ended_cleanly(game, how):
+    """The page's ending after the game ended by how, with no error left uncaught."""
+    wait(15, f"the page's ending after {how}", lambda: game.js(
+        "return document.getElementById('status').textContent") == "The game has ended.")
+    errors = game.js("return window.uncaught")
+    check(errors == [], f"uncaught in the page at the ending after {how}: {errors}")
+
+
 def main():
     site, shots = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     shots.mkdir(parents=True, exist_ok=True)
     driver = chromium()
     game = Game(driver, read_places(sys.argv[3]))
+    game.cdp("Page.addScriptToEvaluateOnNewDocument", source=UNCAUGHT)
     try:
         cut_short(game, site, shots)
         with served(site) as (url, server):
@@ -299,8 +314,7 @@ def play(game, site, url, shots, server):
 
     print("== End, then the page's new game", flush=True)
     game.mouse("End")
-    wait(15, "the page's ending", lambda: game.js(
-        "return document.getElementById('status').textContent") == "The game has ended.")
+    ended_cleanly(game, "End")
     check(game.game_box() is None, "the window stays on the page after End")
     game.shot(shots / "desktop-ended.png")
     game.js("document.getElementById('new-game').click()")
@@ -345,8 +359,7 @@ def play(game, site, url, shots, server):
           "no box said \"You're broke!\"")
     game.shot(shots / "desktop-broke.png")
     game.key("Enter", "Enter", "\r", 13)
-    wait(15, "the page's ending", lambda: game.js(
-        "return document.getElementById('status').textContent") == "The game has ended.")
+    ended_cleanly(game, "\"You're broke!\"")
 
     print("== nothing stored in the browser but the service worker's copy", flush=True)
     stored = game.js("return indexedDB.databases().then(found => [document.cookie, "
