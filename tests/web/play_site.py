@@ -3,8 +3,9 @@
 turn by mouse on a desktop page, by keys, and by taps on a phone-sized page; a message box by a
 right press, a held chip and Shift; End and the page's new game; a lost bankroll's "You're broke!"
 ending the game; the page again with the server stopped, from a new release at the same address,
-and on a line that never answers. The window is judged by screenshots and by the page's
-accessible elements.
+and on a line that never answers. Then, in Firefox and WebKit where installed, the desktop page's
+turn by mouse, right press and End, and Firefox's phone page's turn by taps. The window is judged
+by screenshots and by the page's accessible elements.
 Usage: play_site.py SITE SHOTS_FOLDER PATH_TO_WINDOW_PLACES
 Exit status: 0 passed, 1 failed."""
 import pathlib
@@ -17,7 +18,8 @@ import urllib.parse
 from selenium.common.exceptions import TimeoutException
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
-from browser import CANVAS, Page, chromium, png_pixels, served, silent, wait  # noqa: E402
+from browser import (CANVAS, Chromium, Firefox, WebKit, png_pixels, served, silent,  # noqa: E402
+                     wait)
 from places import read_places  # noqa: E402
 
 # The places a turn presses (chip 0 is the one-dollar chip).
@@ -84,7 +86,9 @@ TITLE = f"""[...{CANVAS}.getRootNode().querySelectorAll('.window-name')]
     .find(e => e.offsetWidth)"""
 
 
-class Game(Page):
+class Game:
+    """The game on a page of any engine, mixed into the engine's page (browser.py)."""
+
     def elements(self):
         return self.js(ELEMENTS)
 
@@ -113,15 +117,9 @@ class Game(Page):
         return self.js("return window.shown")
 
     def title_font(self):
-        """A message box's title: the font families asked for, and the faces that drew it."""
-        self.cdp("DOM.enable")
-        self.cdp("DOM.getDocument", depth=-1, pierce=True)  # the node ids that requestNode needs
-        title = self.cdp("Runtime.evaluate", expression=TITLE)["result"]["objectId"]
-        node = self.cdp("DOM.requestNode", objectId=title)["nodeId"]
-        self.cdp("CSS.enable")
-        faces = self.cdp("CSS.getPlatformFontsForNode", nodeId=node)["fonts"]
-        return (self.js(f"return getComputedStyle({TITLE}).fontFamily"),
-                sorted(face["familyName"] for face in faces))
+        """A message box's title: the font families asked for, and the faces that drew it where
+        the engine tells (None where not)."""
+        return self.js(f"return getComputedStyle({TITLE}).fontFamily"), self.fonts(TITLE)
 
     def texts(self):
         return self.elements()["texts"]
@@ -229,25 +227,54 @@ def ended_cleanly(game, how):
     check(errors == [], f"uncaught in the page at the ending after {how}: {errors}")
 
 
+def in_engine(engine, places):
+    """The game on a new page of that engine (browser.py), its browser started."""
+    return type(engine.__name__, (Game, engine), {})(places)
+
+
 def main():
     site, shots = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     shots.mkdir(parents=True, exist_ok=True)
-    driver = chromium()
-    game = Game(driver, read_places(sys.argv[3]))
-    game.cdp("Page.addScriptToEvaluateOnNewDocument", source=UNCAUGHT)
-    try:
-        cut_short(game, site, shots)
-        with served(site) as (url, server):
-            phone(game, url, shots)
-        with served(site) as (url, server):
-            play(game, site, url, shots, server)
-    except AssertionError as error:
-        check(False, str(error))
-        print("elements:", {k: v for k, v in game.elements().items() if k != "enable"})
-    finally:
-        driver.quit()
+    places = read_places(sys.argv[3])
+    with in_engine(Chromium, places) as game:
+        game.preload(UNCAUGHT)
+        try:
+            cut_short(game, site, shots)
+            with served(site) as (url, server):
+                phone(game, url, shots)
+            with served(site) as (url, server):
+                play(game, site, url, shots, server)
+        except AssertionError as error:
+            check(False, str(error))
+            print("elements:", {k: v for k, v in game.elements().items() if k != "enable"})
+    for engine in (Firefox, WebKit):
+        elsewhere(engine, site, places, shots)
     print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
     return 1 if failures else 0
+
+
+def elsewhere(engine, site, places, shots):
+    """In another engine, where installed: the desktop page's turn by mouse, right press and
+    End, and a turn by taps on the phone's page where the engine can show one."""
+    missing = engine.missing()
+    if missing:
+        print(f"SKIP {engine.name}: {missing} missing", flush=True)
+        return
+    shots = shots / engine.name
+    shots.mkdir(exist_ok=True)
+    begun = time.monotonic()
+    try:
+        with served(site) as (url, _), in_engine(engine, places) as game:
+            game.preload(UNCAUGHT)
+            desktop(game, url, shots)
+            if engine.no_phone:
+                print(f"SKIP {engine.name}'s phone page: {engine.no_phone}", flush=True)
+            else:
+                phone_turn(game, url, 3, shots)
+                game.shot(shots / "phone-turn.png")
+    except AssertionError as error:
+        check(False, f"{engine.name}: {error}")
+    print(f"{engine.name} took {time.monotonic() - begun:.0f} s", flush=True)
 
 
 def play(game, site, url, shots, server):
@@ -270,53 +297,9 @@ def play(game, site, url, shots, server):
     check(48 <= ink[0] <= 52 and 88 <= ink[1] <= 94,
           f"at ratio 2 the first reel's 0 is {ink[0]} x {ink[1]} device pixels, not 50 x 91")
     game.shot(shots / "desktop-ratio2.png")
+    desktop(game, url, shots)
 
-    print("== a turn by mouse on a desktop page, 1280 x 900", flush=True)
-    game.screen(1280, 900, 1)
-    game.load(url)
-    check(game.driver.title == "Quorvex!", f"page title {game.driver.title!r}")
-    box, design = game.game_box(), game.places["window"]
-    check(box[2:] == [design.width, design.height],
-          f"the window is {box[2]} x {box[3]} on a large page")
-    game.shot(shots / "desktop-start.png")
-    # The reels' face, Liberation Sans Narrow Bold at 64 px, inks a 0 of 25 x 46 pixels; the
-    # face Qt falls back to without it (DejaVu Sans Bold) inks one far wider.
-    ink = game.first_reel_ink(1)
-    check(24 <= ink[0] <= 26 and 45 <= ink[1] <= 47,
-          f"the first reel's 0 is {ink[0]} x {ink[1]}, not 25 x 46")
-    print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
-    whole_turn(game, lambda step: game.mouse(PRESSED[step]), "mouse")
-    game.shot(shots / "desktop-turn.png")
-    print("labels after a turn:", game.texts(), "buttons:", game.buttons(), flush=True)
-
-    print("== a right press names the chip in a message box; Return closes it", flush=True)
-    game.mouse("Bet")
-    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
-    game.js("window.menuPrevented = null; window.addEventListener('contextmenu', "
-            "event => { window.menuPrevented = event.defaultPrevented; })")
-    game.mouse("chip0", button="right")
-    prevented = wait(15, "a context menu event", lambda: game.js(
-        "return window.menuPrevented === null ? null : [window.menuPrevented]"))
-    check(prevented == [True], "the browser's context menu is let through on a right press")
-    check(wait(15, "message box naming One Dollar", lambda: game.box("One Dollar")),
-          "no box named the chip")
-    named = lambda: "One Dollar" in game.elements()["labels"]
-    # Qt asks for Lucida Grande alone, which this machine lacks: with no fallback named, the
-    # title came in a serif face.
-    family, faces = game.title_font()
-    check(family == '"Lucida Grande", sans-serif' and faces and
-          not any("Serif" in face for face in faces), f"the box's title is {family} in {faces}")
-    game.shot(shots / "desktop-box.png")
-    game.key("Enter", "Enter", "\r", 13)
-    wait(15, "message box closed by Return", lambda: not named())
-    game.mouse("Done")
-    wait(15, "Spin back", lambda: "Spin" in game.buttons())
-
-    print("== End, then the page's new game", flush=True)
-    game.mouse("End")
-    ended_cleanly(game, "End")
-    check(game.game_box() is None, "the window stays on the page after End")
-    game.shot(shots / "desktop-ended.png")
+    print("== the page's new game", flush=True)
     game.js("document.getElementById('new-game').click()")
     wait(60, "a new game", game.started)
     enable_screen_reader(game)
@@ -425,6 +408,63 @@ LINES = {"Money | Stake": (304, 380, "across"), "reel 1 | reel 2": (352, 60, "ac
          "reel 2 | reel 3": (432, 60, "across"), "reels' top": (300, 48, "down")}
 
 
+def desktop(game, url, shots):
+    """A turn by mouse on a desktop page; a right press's message box closed by Return; End."""
+    print(f"== {game.name}: a turn by mouse on a desktop page, 1280 x 900", flush=True)
+    game.screen(1280, 900, 1)
+    game.load(url)
+    title = game.js("return document.title")
+    check(title == "Quorvex!", f"page title {title!r}")
+    box, design = game.game_box(), game.places["window"]
+    check(box[2:] == [design.width, design.height],
+          f"the window is {box[2]} x {box[3]} on a large page")
+    game.shot(shots / "desktop-start.png")
+    # The reels' face, Liberation Sans Narrow Bold at 64 px, inks a 0 of 25 x 46 pixels; the
+    # face Qt falls back to without it (DejaVu Sans Bold) inks one far wider.
+    ink = game.first_reel_ink(1)
+    check(24 <= ink[0] <= 26 and 45 <= ink[1] <= 47,
+          f"the first reel's 0 is {ink[0]} x {ink[1]}, not 25 x 46")
+    print("at the start:", {k: v for k, v in game.elements().items() if k != "enable"}, flush=True)
+    whole_turn(game, lambda step: game.mouse(PRESSED[step]), "mouse")
+    game.shot(shots / "desktop-turn.png")
+    print("labels after a turn:", game.texts(), "buttons:", game.buttons(), flush=True)
+
+    print(f"== {game.name}: a right press names the chip in a message box; Return closes it",
+          flush=True)
+    game.mouse("Bet")
+    wait(15, "chip buttons", lambda: "One Dollar" in game.buttons())
+    if game.no_right_press:
+        print(f"SKIP {game.name}'s right press: {game.no_right_press}; Shift with 0 instead",
+              flush=True)
+        game.key(*SHIFTED_0["US"], shift=True)
+    else:
+        game.js("window.menuPrevented = null; window.addEventListener('contextmenu', "
+                "event => { window.menuPrevented = event.defaultPrevented; })")
+        game.mouse("chip0", button="right")
+        prevented = wait(15, "a context menu event", lambda: game.js(
+            "return window.menuPrevented === null ? null : [window.menuPrevented]"))
+        check(prevented == [True], "the browser's context menu is let through on a right press")
+    check(wait(15, "message box naming One Dollar", lambda: game.box("One Dollar")),
+          "no box named the chip")
+    named = lambda: "One Dollar" in game.elements()["labels"]
+    # Qt asks for Lucida Grande alone, which this machine lacks: with no fallback named, the
+    # title came in a serif face.
+    family, faces = game.title_font()
+    check(family == '"Lucida Grande", sans-serif' and (faces is None or faces and not any(
+        "Serif" in face for face in faces)), f"the box's title is {family} in {faces}")
+    game.shot(shots / "desktop-box.png")
+    game.key("Enter", "Enter", "\r", 13)
+    wait(15, "message box closed by Return", lambda: not named())
+    game.mouse("Done")
+    wait(15, "Spin back", lambda: "Spin" in game.buttons())
+
+    print(f"== {game.name}: End: the page's ending", flush=True)
+    game.mouse("End")
+    ended_cleanly(game, "End")
+    check(game.game_box() is None, "the window stays on the page after End")
+    game.shot(shots / "desktop-ended.png")
+
+
 def lines_shown(game, label):
     left, top, width, _ = game.game_box()
     scale = width / game.places["window"].width
@@ -465,29 +505,34 @@ def close_by_ok(game):
     game.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
 
-def phone(game, url, shots):
-    # The phone's page leaves the window its width, 390 of 679 window pixels.
-    for ratio in (3, 1, 2):
-        print(f"== a turn by taps on a phone, 390 x 844 at ratio {ratio}, each step as drawn anew",
-              flush=True)
-        game.screen(390, 844, ratio, mobile=True)
-        game.load(url)
-        x, y, width, height = game.game_box()
-        check(x >= 0 and y >= 0 and x + width <= 390 and y + height <= 844,
-              f"the window at {x}, {y}, {width} x {height} is cut off on a 390 x 844 page")
-        check(round(width) == 390 and round(height) == 275,
-              f"the window is {width} x {height}, not 390 x 275")
-        check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
-                      "document.scrollingElement.scrollWidth <= innerWidth"),
-              "the phone page scrolls")
-        lines_shown(game, f"ratio {ratio}")
-        if ratio == 3:
-            game.shot(shots / "phone-start.png")
+def phone_turn(game, url, ratio, shots, before=lambda step: None):
+    """A turn by taps on a phone's page, 390 x 844 at that ratio, which leaves the window its
+    width, 390 of 679 window pixels; before each tap, before(step)."""
+    print(f"== {game.name}: a turn by taps on a phone, 390 x 844 at ratio {ratio}", flush=True)
+    game.screen(390, 844, ratio, mobile=True)
+    game.load(url)
+    x, y, width, height = game.game_box()
+    check(x >= 0 and y >= 0 and x + width <= 390 and y + height <= 844,
+          f"the window at {x}, {y}, {width} x {height} is cut off on a 390 x 844 page")
+    check(round(width) == 390 and round(height) == 275,
+          f"the window is {width} x {height}, not 390 x 275")
+    check(game.js("return document.scrollingElement.scrollHeight <= innerHeight && "
+                  "document.scrollingElement.scrollWidth <= innerWidth"),
+          "the phone page scrolls")
+    lines_shown(game, f"ratio {ratio}")
+    if ratio == 3:
+        game.shot(shots / "phone-start.png")
 
-        def press(step):
-            drawn_whole(game, ratio, f"before {step}", shots)
-            game.tap(PRESSED[step])
-        texts = whole_turn(game, press, f"taps at ratio {ratio}")
+    def press(step):
+        before(step)
+        game.tap(PRESSED[step])
+    return whole_turn(game, press, f"taps at ratio {ratio}")
+
+
+def phone(game, url, shots):
+    for ratio in (3, 1, 2):
+        texts = phone_turn(game, url, ratio, shots,
+                           lambda step: drawn_whole(game, ratio, f"before {step}", shots))
         drawn_whole(game, ratio, "spun", shots)
         game.shot(shots / f"phone-turn{'' if ratio == 3 else ratio}.png")
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The built site played in headless Chromium (play_site.py); skipped, with the reason, where the
-# site cannot be built or played here.
+# The built site played in headless Chromium, and in Firefox and WebKit where installed
+# (play_site.py); skipped, with the reason, where the site cannot be built or played here.
 # Usage: play_site.sh SITE_FOLDER SHOTS_FOLDER PATH_TO_WINDOW_PLACES
 set -uo pipefail
 site=$1 shots=$2 places=$3
