@@ -31,6 +31,7 @@ source=$work/$name
 # Built as a player builds it: what the source's Makefile does, without -Werror.
 make -C "$source" --no-print-directory game BUILD_DIR="$work/linux" CACHE=0
 bash tools/make_deb.sh "$work/linux" dist
+echo "== the source and the Debian package are in dist/"
 # What needs Debian 13 (the Windows packages and the site for browsers), in one run there.
 make -C "$source" --no-print-directory release-on-debian13 SHARED="$shared" \
   WINDOWS_DIR="$work/windows" WEB_DIR="$work/web" CACHE=0
