@@ -255,7 +255,8 @@ def main():
 
 def elsewhere(engine, site, places, shots):
     """In another engine, where installed: the desktop page's turn by mouse, right press and
-    End, and a turn by taps on the phone's page where the engine can show one."""
+    End, and turns by taps on the phone's page at ratios 3 and 1, each step against the window
+    drawn anew whole, where the engine can show one."""
     missing = engine.missing()
     if missing:
         print(f"SKIP {engine.name}: {missing} missing", flush=True)
@@ -270,7 +271,10 @@ def elsewhere(engine, site, places, shots):
             if engine.no_phone:
                 print(f"SKIP {engine.name}'s phone page: {engine.no_phone}", flush=True)
             else:
-                phone_turn(game, url, 3, shots)
+                for ratio in (3, 1):
+                    phone_turn(game, url, ratio, shots,
+                               lambda step: drawn_whole(game, ratio, f"before {step}", shots))
+                    drawn_whole(game, ratio, "spun", shots)
                 game.shot(shots / "phone-turn.png")
     except AssertionError as error:
         check(False, f"{engine.name}: {error}")
@@ -470,8 +474,9 @@ def lines_shown(game, label):
     scale = width / game.places["window"].width
     for name, (x, y, way) in LINES.items():
         across = way == "across"
-        part = (left + (x - 4) * scale, top + y * scale, 8 * scale, 1) if across else \
-            (left + x * scale, top + (y - 4) * scale, 1, 8 * scale)
+        # Six window pixels either side: engines place a scaled page's pixels a little apart.
+        part = (left + (x - 6) * scale, top + y * scale, 12 * scale, 1) if across else \
+            (left + x * scale, top + (y - 6) * scale, 1, 12 * scale)
         _, _, rows = png_pixels(game.picture(*part))
         shades = [sum(p) for p in (rows[0] if across else [row[0] for row in rows])]
         check(min(shades) <= 0.8 * min(shades[0], shades[-1]),

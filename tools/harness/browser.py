@@ -171,6 +171,19 @@ class Page:
         """The faces that drew the element the expression finds, where the engine tells."""
         return None
 
+    def repainted(self, ratio):
+        """A PNG of the window drawn anew whole, on a page at that ratio: at another ratio and
+        back, Qt makes a new backing store and paints all of it. The browser's resize event
+        tells Qt of the new ratio."""
+        width, (page_width, page_height, mobile) = self.places["window"].width, self.metrics
+        for at in (2 if ratio != 2 else 1, ratio):
+            self.screen(page_width, page_height, at, mobile)
+            self.js("dispatchEvent(new Event('resize'))")
+            wait(15, f"the window drawn at ratio {at}", lambda: self.js(
+                f"const c = {CANVAS}; return c.width === arguments[0] && "
+                "c.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255", width * at))
+        return self.settled()
+
     def settled(self):
         """A PNG of the window once two in a row are the same: Qt has drawn what it had to."""
         pictures = [None]
@@ -252,20 +265,6 @@ class Chromium(Page):
         """A PNG of that part of the page (CSS pixels), at the device's pixels."""
         clip = {"x": left, "y": top, "width": width, "height": height, "scale": 1}
         return base64.b64decode(self.cdp("Page.captureScreenshot", format="png", clip=clip)["data"])
-
-    def repainted(self, ratio):
-        """A PNG of the window drawn anew whole, on a page at that ratio: at another ratio and
-        back, Qt makes a new backing store and paints all of it. The browser's resize event
-        tells Qt of the new ratio."""
-        width, (page_width, page_height, mobile) = self.places["window"].width, self.metrics
-        for at in (2 if ratio != 2 else 1, ratio):
-            self.cdp("Emulation.setDeviceMetricsOverride", width=page_width, height=page_height,
-                     deviceScaleFactor=at, mobile=mobile)
-            self.js("dispatchEvent(new Event('resize'))")
-            wait(15, f"the window drawn at ratio {at}", lambda: self.js(
-                f"const c = {CANVAS}; return c.width === arguments[0] && "
-                "c.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255", width * at))
-        return self.settled()
 
     def shot(self, path):
         with open(path, "wb") as out:
