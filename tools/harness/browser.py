@@ -5,6 +5,7 @@ WebKitGTK's MiniBrowser through WebKitWebDriver. Every wait is for a condition, 
 limit."""
 import base64
 import contextlib
+import io
 import json
 import os
 import pathlib
@@ -14,15 +15,16 @@ import socket
 import subprocess
 import sys
 import tempfile
-import struct
 import time
-import zlib
 
+from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.interaction import POINTER_TOUCH
 from selenium.webdriver.common.actions.mouse_button import MouseButton
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.options import ArgOptions
 
 try:
@@ -37,27 +39,11 @@ CANVAS = """[...document.querySelectorAll('#game *')].find(e => e.shadowRoot)
 
 
 def png_pixels(png):
-    """Width, height and the rows of (r, g, b) of an 8-bit RGB or RGBA PNG, as Chromium writes them."""
-    chunks, at = {}, 8
-    while at < len(png):
-        size, kind = struct.unpack(">I4s", png[at:at + 8])
-        chunks[kind] = chunks.get(kind, b"") + png[at + 8:at + 8 + size]
-        at += 12 + size
-    width, height, _, colour = struct.unpack(">IIBB", chunks[b"IHDR"][:10])
-    step = {2: 3, 6: 4}[colour]
-    data, stride, rows, previous = zlib.decompress(chunks[b"IDAT"]), width * step, [], None
-    for y in range(height):
-        kind, line = data[y * (stride + 1)], bytearray(data[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        up = previous or bytearray(stride)
-        for i in range(stride):  # the five PNG filters, undone byte by byte
-            a, b, c = (line[i - step], up[i], up[i - step]) if i >= step else (0, up[i], 0)
-            p = a + b - c
-            line[i] = (line[i] + (0, a, b, (a + b) // 2,
-                                  a if abs(p - a) <= min(abs(p - b), abs(p - c))
-                                  else b if abs(p - b) <= abs(p - c) else c)[kind]) & 255
-        rows.append([tuple(line[i:i + 3]) for i in range(0, stride, step)])
-        previous = line
-    return width, height, rows
+    """Width, height and the rows of (r, g, b) of a PNG."""
+    image = Image.open(io.BytesIO(png)).convert("RGB")
+    pixels = list(image.getdata())
+    return image.width, image.height, [pixels[y * image.width:(y + 1) * image.width]
+                                       for y in range(image.height)]
 
 
 def wait(limit, what, condition):
@@ -130,8 +116,8 @@ class Page:
     are asked for alike. A page is a context manager: its end stops the browser."""
     name = None  # the engine's
     programs = ()  # what the engine needs installed
-    no_phone = None  # why the engine cannot show a phone's page, where it cannot
     no_right_press = None  # why the engine cannot press the right button, where it cannot
+    thin_lines_dropped = None  # why lines thinner than a device pixel drop out, where they do
 
     def __init__(self, places):
         self.places = places
@@ -175,14 +161,19 @@ class Page:
         """A PNG of the window drawn anew whole, on a page at that ratio: at another ratio and
         back, Qt makes a new backing store and paints all of it. The browser's resize event
         tells Qt of the new ratio."""
-        width, (page_width, page_height, mobile) = self.places["window"].width, self.metrics
+        width = self.places["window"].width
         for at in (2 if ratio != 2 else 1, ratio):
-            self.screen(page_width, page_height, at, mobile)
+            self.show_ratio(at)
             self.js("dispatchEvent(new Event('resize'))")
             wait(15, f"the window drawn at ratio {at}", lambda: self.js(
                 f"const c = {CANVAS}; return c.width === arguments[0] && "
                 "c.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255", width * at))
         return self.settled()
+
+    def show_ratio(self, ratio):
+        """The page at that device pixel ratio, its size kept."""
+        width, height, mobile = self.metrics
+        self.screen(width, height, ratio, mobile)
 
     def settled(self):
         """A PNG of the window once two in a row are the same: Qt has drawn what it had to."""
@@ -395,39 +386,51 @@ class Firefox(Page):
 
 class WebKit(Page):
     """WebKitGTK's MiniBrowser through WebKitWebDriver and Selenium, in an X server of its own:
-    Debian's MiniBrowser has no headless mode."""
+    Debian's MiniBrowser has no headless mode. Its device pixel ratio is GTK's scale, which holds
+    for a browser's life: a page at another ratio is shown by another browser."""
     name = "webkit"
     binary = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     programs = ("/usr/bin/WebKitWebDriver", binary, "/usr/bin/Xvfb")
-    no_phone = "WebKit's WebDriver sets no device pixel ratio"
     # The page gets the release as the left button's, and the right one stays held for good.
     no_right_press = "WebKitGTK's WebDriver never releases the right button"
+    thin_lines_dropped = ("WebKitGTK's software compositing scales the window by the nearest "
+                          "pixel, dropping lines thinner than a device pixel")
 
     def start(self):
-        self.preloads = []
-        log = self.ending.enter_context(tempfile.NamedTemporaryFile("w+", suffix=".log"))
+        self.preloads, self.ratio, self.browser = [], None, contextlib.ExitStack()
+        self.log = self.ending.enter_context(tempfile.NamedTemporaryFile("w+", suffix=".log"))
         # Xvfb takes the first free display itself and writes its number once it takes clients.
+        # Tall enough for a phone's page at ratio 3.
         with tempfile.TemporaryFile("w+") as number:
             started(self.ending, ["Xvfb", "-displayfd", str(number.fileno()), "-noreset",
-                                  "-screen", "0", "1920x1080x24", "-nolisten", "tcp"], log,
+                                  "-screen", "0", "1920x2880x24", "-nolisten", "tcp"], self.log,
                     pass_fds=(number.fileno(),))
             def said():
                 line = os.pread(number.fileno(), 16, 0).decode()
                 return line.endswith("\n") and line.strip()
-            display = wait(30, "Xvfb's display", said)
+            self.display = wait(30, "Xvfb's display", said)
+        self.ending.callback(self.browser.close)
+        self.launch(1)
+
+    def launch(self, ratio):
+        """A new browser, through a driver of its own, at that device pixel ratio."""
+        self.browser.close()
         port = free_port()
-        started(self.ending, ["/usr/bin/WebKitWebDriver", f"--port={port}"], log,
-                env=dict(os.environ, DISPLAY=f":{display}"))
+        started(self.browser, ["/usr/bin/WebKitWebDriver", f"--port={port}"], self.log,
+                env=dict(os.environ, DISPLAY=f":{self.display}", GDK_SCALE=str(ratio)))
         def listening():
             with contextlib.suppress(OSError), socket.create_connection(("127.0.0.1", port)):
                 return True
         wait(30, "WebKitWebDriver listening", listening)
         options = ArgOptions()
         options.set_capability("browserName", "MiniBrowser")
-        options.set_capability("webkitgtk:browserOptions",
-                               {"binary": self.binary, "args": ["--automation"]})
+        # Full screen, without the toolbar, which keeps a window wider than a phone's page;
+        # with no window manager the window still takes the size it is given.
+        options.set_capability("webkitgtk:browserOptions", {
+            "binary": self.binary, "args": ["--automation", "--full-screen"]})
         self.driver = webdriver.Remote(f"http://127.0.0.1:{port}", options=options)
-        self.ending.callback(self.driver.quit)
+        self.browser.callback(self.driver.quit)
+        self.ratio = ratio
 
     def preload(self, script):
         """Runs the script in each document the page opens from now, as soon as it has loaded:
@@ -435,15 +438,24 @@ class WebKit(Page):
         self.preloads.append(script)
 
     def screen(self, width, height, ratio, mobile=False):
-        if ratio != 1 or mobile:
-            raise AssertionError(self.no_phone)
+        if ratio != self.ratio:
+            self.launch(ratio)
         self.metrics = width, height, mobile
-        # The window's size with its frame and toolbar, for a page of that size.
-        rect, inner = self.driver.get_window_rect(), self.js("return [innerWidth, innerHeight]")
-        self.driver.set_window_rect(width=width + rect["width"] - inner[0],
-                                    height=height + rect["height"] - inner[1])
+        self.driver.set_window_rect(width=width, height=height)
         wait(15, f"a page of {width} x {height}",
              lambda: self.js("return [innerWidth, innerHeight]") == [width, height])
+
+    def show_ratio(self, ratio):
+        """The page told another ratio than its browser's, or its own again: Qt reads
+        devicePixelRatio at each resize event."""
+        self.js("""if (!('toldRatio' in window)) {
+                const own = Object.getOwnPropertyDescriptor(window, 'devicePixelRatio') ??
+                    Object.getOwnPropertyDescriptor(Window.prototype, 'devicePixelRatio');
+                Object.defineProperty(window, 'devicePixelRatio', {
+                    configurable: true, get: () => window.toldRatio ?? own.get.call(window)});
+            }
+            window.toldRatio = arguments[0] === arguments[1] ? null : arguments[0];""",
+                ratio, self.ratio)
 
     def open(self, url):
         self.driver.get(url)
@@ -469,6 +481,27 @@ class WebKit(Page):
         for v in [value] + shifts:
             actions.key_up(v)
         actions.perform()
+
+    def tap(self, name):
+        """A touch of the finger."""
+        px, py = self.at(name)
+        actions = ActionBuilder(self.driver, mouse=PointerInput(POINTER_TOUCH, "finger"),
+                                duration=0)
+        actions.pointer_action.move_to_location(round(px), round(py))
+        actions.pointer_action.pointer_down().pointer_up()
+        actions.perform()
+
+    def picture(self, left, top, width, height):
+        """A PNG of that part of the page (CSS pixels), at the device's pixels, cut from a shot
+        of the whole page: WebKit's WebDriver takes no other."""
+        shot = Image.open(io.BytesIO(self.driver.get_screenshot_as_png()))
+        scale = shot.width / self.metrics[0]
+        box = [round(left * scale), round(top * scale)]
+        box += [max(box[0] + 1, round((left + width) * scale)),
+                max(box[1] + 1, round((top + height) * scale))]
+        out = io.BytesIO()
+        shot.crop(box).save(out, "PNG")
+        return out.getvalue()
 
     def shot(self, path):
         with open(path, "wb") as out:
