@@ -15,7 +15,7 @@ import tempfile
 import time
 import urllib.parse
 
-from selenium.common.exceptions import TimeoutException
+from selenium.common.exceptions import InvalidSessionIdException, TimeoutException
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "harness"))
 from browser import (CANVAS, Chromium, Firefox, WebKit, png_pixels, served, silent,  # noqa: E402
@@ -264,17 +264,26 @@ def elsewhere(engine, site, places, shots):
     shots = shots / engine.name
     shots.mkdir(exist_ok=True)
     begun = time.monotonic()
-    try:
-        with served(site) as (url, _), in_engine(engine, places) as game:
-            game.preload(UNCAUGHT)
-            desktop(game, url, shots)
-            for ratio in (3, 1):
-                phone_turn(game, url, ratio, shots,
-                           lambda step: drawn_whole(game, ratio, f"before {step}", shots))
-                drawn_whole(game, ratio, "spun", shots)
-            game.shot(shots / "phone-turn.png")
-    except AssertionError as error:
-        check(False, f"{engine.name}: {error}")
+    # A browser that goes away on a loaded machine (WebKit's: "page crash or hang") gets its
+    # part once more; a failed check stays failed.
+    for last in (False, True):
+        try:
+            with served(site) as (url, _), in_engine(engine, places) as game:
+                game.preload(UNCAUGHT)
+                desktop(game, url, shots)
+                for ratio in (3, 1):
+                    phone_turn(game, url, ratio, shots,
+                               lambda step: drawn_whole(game, ratio, f"before {step}", shots))
+                    drawn_whole(game, ratio, "spun", shots)
+                game.shot(shots / "phone-turn.png")
+            break
+        except AssertionError as error:
+            check(False, f"{engine.name}: {error}")
+            break
+        except InvalidSessionIdException as error:
+            check(not last, f"{engine.name}'s browser went away twice: {error.msg}")
+            print(f"{engine.name}'s browser went away ({error.msg}); its part once more",
+                  flush=True)
     print(f"{engine.name} took {time.monotonic() - begun:.0f} s", flush=True)
 
 

@@ -19,6 +19,7 @@ import time
 
 from PIL import Image
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -463,7 +464,16 @@ class WebKit(Page):
             self.js(script)
 
     def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
+        """As Chromium's; but WebKit's driver, asked while the page is busy starting the game on
+        a loaded machine, may answer "Could not parse script result": then it is asked again."""
+        def answered():
+            try:
+                return [self.driver.execute_script(script, *args)]
+            except WebDriverException as error:
+                if "Could not parse script result" not in str(error):
+                    raise
+                return None
+        return wait(30, "an answer from WebKit's driver", answered)[0]
 
     def mouse(self, name, button="left"):
         px, py = self.at(name)
