@@ -475,13 +475,16 @@ class WebKit(Page):
                 return None
         return wait(30, "an answer from WebKit's driver", answered)[0]
 
-    def mouse(self, name, button="left"):
+    def press(self, name, button=MouseButton.LEFT, pointer=None):
+        """A press and release at the place of that name: by the mouse, or the pointer given."""
         px, py = self.at(name)
-        actions = ActionBuilder(self.driver, duration=0)
-        code = MouseButton.LEFT if button == "left" else MouseButton.RIGHT
+        actions = ActionBuilder(self.driver, mouse=pointer, duration=0)
         actions.pointer_action.move_to_location(round(px), round(py))
-        actions.pointer_action.pointer_down(code).pointer_up(code)
+        actions.pointer_action.pointer_down(button).pointer_up(button)
         actions.perform()
+
+    def mouse(self, name, button="left"):
+        self.press(name, MouseButton.LEFT if button == "left" else MouseButton.RIGHT)
 
     def key(self, name, code, text=None, vk=0, shift=False):
         value, shifts = KEYS.get(name, name), [KEYS["Shift"]] if shift else []
@@ -494,12 +497,7 @@ class WebKit(Page):
 
     def tap(self, name):
         """A touch of the finger."""
-        px, py = self.at(name)
-        actions = ActionBuilder(self.driver, mouse=PointerInput(POINTER_TOUCH, "finger"),
-                                duration=0)
-        actions.pointer_action.move_to_location(round(px), round(py))
-        actions.pointer_action.pointer_down().pointer_up()
-        actions.perform()
+        self.press(name, pointer=PointerInput(POINTER_TOUCH, "finger"))
 
     def picture(self, left, top, width, height):
         """A PNG of that part of the page (CSS pixels), at the device's pixels, cut from a shot
